@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace content {
+
+// The platform's path separator, the one ProgramDir and HtmlDir end in.
+#ifdef _WIN32
+constexpr char kPathDelim = '\\';
+#else
+constexpr char kPathDelim = '/';
+#endif
+
+// Joins a directory (native, ending in the separator) and a path written in a content file
+// (CP932, backslash-separated, matched case-insensitively on the disc). Each component is looked
+// up in its directory, first exactly, then ignoring ASCII case; from the first component that
+// cannot be found on, the rest is joined as written, so a missing file stays missing.
+std::string ResolveDiscPath(const std::string& nativeDir, std::string_view relativeCp932);
+
+} // namespace content

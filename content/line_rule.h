@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace content {
+
+// The one line rule of every content file. CR LF, a lone CR and a lone LF each end a line; LF
+// CR is two line ends with an empty line between them. A NUL byte ends the text. A last line
+// without a line end counts; a line end at the very end adds no empty line. Nothing is trimmed.
+std::vector<std::string> SplitLines(std::string_view bytes);
+
+// Where the text ends for the line rule: the offset of the first NUL byte, or the size.
+std::size_t TextEnd(std::string_view bytes);
+
+} // namespace content
