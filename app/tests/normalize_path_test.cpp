@@ -51,7 +51,6 @@ TEST(NormalizePath, TrailByteBackslashCounts) {
     // same, so "A" + 0x95 counts as the component that ".." removes.
     const std::string path = "D:\\A\x95\\..\\x";
     EXPECT_EQ(NormalizePath(path, '\\'), "D:\\x");
-    EXPECT_EQ(path, "D:\\A\x95\\..\\x");
 }
 
 TEST(NormalizePath, ReturnsOutsideItsPrecondition) {
