@@ -45,7 +45,7 @@ public:
 
 private:
     std::vector<Node> m_nodes;
-    std::vector<int> m_childStart; // per parent slot (parent + 1), offsets into m_children
+    std::vector<int> m_childStart = {0, 0}; // per parent slot (parent + 1), into m_children
     std::vector<int> m_children;
     std::vector<int> m_rows;
 };

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+
+// Settings that must be in place before the application object exists: Qt's X11 platform (the
+// program positions, shapes and moves its own window and finds others by caption, none of which
+// Wayland allows a client), and the engine's sandbox, which cannot run as root.
+void PrepareProcessEnvironment();
+
+// The application object. An error that escapes the handling of an event is shown by the
+// general error report, and the loop goes on with the next event.
+class TQuilApplication final : public QApplication {
+public:
+    TQuilApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};

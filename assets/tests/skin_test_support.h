@@ -1,0 +1,24 @@
+#pragma once
+
+#include "skin_pictures.h"
+
+#include <QImage>
+
+#include <cstdio>
+#include <string>
+
+namespace skin::testing {
+
+// A picture from the compiled-in resource, as the window would load it.
+inline QImage LoadSkin(const QString& path) {
+    InitResources();
+    return QImage(path);
+}
+
+inline std::string Hex(QRgb c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", qRed(c), qGreen(c), qBlue(c));
+    return text;
+}
+
+} // namespace skin::testing

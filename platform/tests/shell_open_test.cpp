@@ -1,0 +1,102 @@
+#include "platform/shell_open.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class ShellOpen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        platform::SetDesktopOpenerForTesting([this](const QUrl& url) { m_opened.push_back(url); });
+    }
+    void TearDown() override { platform::SetDesktopOpenerForTesting({}); }
+
+    static void Write(const QString& path, const QByteArray& bytes,
+                      QFile::Permissions permissions) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        ASSERT_EQ(file.write(bytes), bytes.size());
+        file.close();
+        ASSERT_TRUE(file.setPermissions(permissions));
+    }
+
+    QTemporaryDir m_dir;
+    std::vector<QUrl> m_opened;
+};
+
+// Every character here means something to a shell; none of it may be acted on.
+const QString kHostileName =
+    QStringLiteral("-launch 'single' \"double\";\n$(touch x) `touch x` 起動.sh");
+
+TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell) {
+    const QString scriptDir = m_dir.filePath(QStringLiteral("scripts 日本"));
+    const QString workDir = m_dir.filePath(QStringLiteral("work dir; $(touch x)"));
+    ASSERT_TRUE(QDir().mkpath(scriptDir));
+    ASSERT_TRUE(QDir().mkpath(workDir));
+    const QString script = scriptDir + QLatin1Char('/') + kHostileName;
+    // Records its argument count and the path it was started by, in its working directory.
+    Write(script,
+          "#!/bin/sh\nprintf '%s\\n%s' \"$#\" \"$0\" > launched.tmp && mv launched.tmp "
+          "launched.txt\n",
+          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    platform::ShellOpenFile(script, workDir);
+
+    const QString marker = workDir + QStringLiteral("/launched.txt");
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!QFileInfo::exists(marker) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    QFile record(marker);
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << "the script did not run in its directory";
+    EXPECT_EQ(QString::fromUtf8(record.readAll()), QStringLiteral("0\n") + script);
+    EXPECT_FALSE(QFileInfo::exists(scriptDir + QStringLiteral("/launched.txt")));
+    for (const QString& dir : {workDir, scriptDir, m_dir.path(), QDir::currentPath()}) {
+        EXPECT_FALSE(QFileInfo::exists(dir + QStringLiteral("/x")))
+            << "a shell ran in " << dir.toStdString();
+    }
+    EXPECT_TRUE(m_opened.empty());
+}
+
+TEST_F(ShellOpen, HandsEverythingElseToTheDesktopAsAFileUrl) {
+    enum class Kind { File, Folder, Missing };
+    struct Case {
+        const char* what;
+        QString name;
+        Kind kind;
+    };
+    const Case cases[] = {
+        {"document", QStringLiteral("read me #1? 100% 日本語.txt"), Kind::File},
+        {"script without execute permission", kHostileName, Kind::File},
+        {"folder", QStringLiteral("folder; `touch x`"), Kind::Folder},
+        {"path that does not exist", QStringLiteral("no such program.exe"), Kind::Missing},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = m_dir.filePath(c.name);
+        if (c.kind == Kind::File) {
+            Write(path, "#!/bin/sh\ntouch ran\n", QFile::ReadOwner | QFile::WriteOwner);
+        } else if (c.kind == Kind::Folder) {
+            ASSERT_TRUE(QDir().mkpath(path));
+        }
+        m_opened.clear();
+
+        platform::ShellOpenFile(path, m_dir.path());
+
+        ASSERT_EQ(m_opened.size(), 1u);
+        EXPECT_EQ(m_opened[0], QUrl::fromLocalFile(path));
+        EXPECT_EQ(m_opened[0].toLocalFile(), path);
+    }
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+#include "platform/window_lookup.h"
+
+#include "x11_test_display.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace platform {
+void PrintTo(const WindowHandle& window, std::ostream* os) {
+    *os << "window 0x" << std::hex << window.id;
+}
+} // namespace platform
+
+namespace {
+
+using namespace std::string_literals;
+using platform::FindTopLevelWindow;
+using platform::WindowHandle;
+
+const QString kCaption = QStringLiteral("Quillore CD-ROM Browser Main Form");
+
+class WindowLookup : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_display.isOpen()) << "needs an X server (xvfb-run)"; }
+
+    platform_test::TestDisplay m_display;
+};
+
+TEST_F(WindowLookup, MatchesTheWholeCaptionInEachFormAWindowCarriesIt) {
+    struct Case {
+        const char* what;
+        const char* property;
+        const char* type;
+        std::string bytes;
+        QString lookedFor;
+        bool found;
+    };
+    const Case cases[] = {
+        {"WM_NAME only", "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form"s, kCaption, true},
+        {"WM_NAME STRING is Latin-1", "WM_NAME", "STRING", "Caf\xE9 \xA9 Main Form"s,
+         QStringLiteral("Café © Main Form"), true},
+        {"WM_NAME as UTF8_STRING", "WM_NAME", "UTF8_STRING", "Quillore CD-ROM Browser 日本語版"s,
+         QStringLiteral("Quillore CD-ROM Browser 日本語版"), true},
+        {"WM_NAME as COMPOUND_TEXT", "WM_NAME", "COMPOUND_TEXT",
+         "Quillore \x1B$)B\xC6\xFC\xCB\xDC\xB8\xEC"s, QStringLiteral("Quillore 日本語"), true},
+        {"_NET_WM_NAME only", "_NET_WM_NAME", "UTF8_STRING", "Quillore CD-ROM Browser Main Form"s,
+         kCaption, true},
+        {"_NET_WM_NAME only, Japanese", "_NET_WM_NAME", "UTF8_STRING",
+         "クイロア CD-ROM ブラウザ Main Form"s,
+         QStringLiteral("クイロア CD-ROM ブラウザ Main Form"), true},
+        {"the application title is only a prefix", "WM_NAME", "STRING", "Quillore CD-ROM Browser"s,
+         kCaption, false},
+        {"the caption is only a prefix of the window's", "_NET_WM_NAME", "UTF8_STRING",
+         "Quillore CD-ROM Browser Main Form (2)"s, kCaption, false},
+        {"looking for a prefix of the window's caption", "WM_NAME", "STRING",
+         "Quillore CD-ROM Browser Main Form"s, QStringLiteral("Quillore CD-ROM Browser"), false},
+        {"a trailing space", "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form "s, kCaption,
+         false},
+        {"another case", "WM_NAME", "STRING", "quillore cd-rom browser main form"s, kCaption,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const xcb_window_t other = m_display.createWindow(m_display.root());
+        m_display.setText(other, "WM_NAME", "STRING", "Some other program");
+        const xcb_window_t window = m_display.createWindow(m_display.root());
+        m_display.setText(window, c.property, c.type, c.bytes);
+        m_display.sync();
+
+        const std::optional<WindowHandle> expected =
+            c.found ? std::optional(WindowHandle{window}) : std::nullopt;
+        EXPECT_EQ(FindTopLevelWindow(c.lookedFor), expected);
+
+        m_display.destroyWindow(window);
+        m_display.destroyWindow(other);
+        m_display.sync();
+    }
+}
+
+TEST_F(WindowLookup, NetWmNameIsTheCaptionWhenAWindowHasBoth) {
+    const xcb_window_t window = m_display.createWindow(m_display.root());
+    m_display.setText(window, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
+    m_display.setText(window, "_NET_WM_NAME", "UTF8_STRING", "Renamed");
+    m_display.sync();
+
+    EXPECT_EQ(FindTopLevelWindow(kCaption), std::nullopt);
+    EXPECT_EQ(FindTopLevelWindow(QStringLiteral("Renamed")), WindowHandle{window});
+}
+
+TEST_F(WindowLookup, FindsNothingOnceTheWindowIsDestroyed) {
+    const xcb_window_t window = m_display.createWindow(m_display.root());
+    m_display.setText(window, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
+    m_display.sync();
+    ASSERT_EQ(FindTopLevelWindow(kCaption), WindowHandle{window});
+
+    m_display.destroyWindow(window);
+    m_display.sync();
+    EXPECT_EQ(FindTopLevelWindow(kCaption), std::nullopt);
+}
+
+// A reparenting manager: root > frame > decoration > client, the client marked with WM_STATE.
+TEST_F(WindowLookup, FindsTheManagedClientInsideItsFrames) {
+    const xcb_window_t frame = m_display.createWindow(m_display.root());
+    const xcb_window_t decoration = m_display.createWindow(frame);
+    const xcb_window_t client = m_display.createWindow(decoration);
+    m_display.setValues32(client, "WM_STATE", m_display.atom("WM_STATE"), {1, XCB_WINDOW_NONE});
+    m_display.setText(client, "_NET_WM_NAME", "UTF8_STRING", "Quillore CD-ROM Browser Main Form");
+    // A child window of some program carries the caption too, but is no top-level window.
+    const xcb_window_t plain = m_display.createWindow(m_display.root());
+    const xcb_window_t child = m_display.createWindow(plain);
+    m_display.setText(child, "WM_NAME", "STRING", "Quillore CD-ROM Browser");
+    m_display.sync();
+
+    EXPECT_EQ(FindTopLevelWindow(kCaption), WindowHandle{client});
+    EXPECT_EQ(FindTopLevelWindow(QStringLiteral("Quillore CD-ROM Browser")), std::nullopt);
+}
+
+TEST_F(WindowLookup, TakesTheWindowManagersClientListWhenThereIsOne) {
+    const xcb_window_t gone = m_display.createWindow(m_display.root());
+    m_display.destroyWindow(gone);
+    const xcb_window_t frame = m_display.createWindow(m_display.root());
+    const xcb_window_t listed = m_display.createWindow(frame);
+    m_display.setText(listed, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
+    // Not managed, so not a client: a manager's own window, say.
+    const xcb_window_t unlisted = m_display.createWindow(m_display.root());
+    m_display.setText(unlisted, "WM_NAME", "STRING", "Unmanaged");
+    m_display.setValues32(m_display.root(), "_NET_CLIENT_LIST", XCB_ATOM_WINDOW, {gone, listed});
+    m_display.sync();
+
+    EXPECT_EQ(FindTopLevelWindow(kCaption), WindowHandle{listed});
+    EXPECT_EQ(FindTopLevelWindow(QStringLiteral("Unmanaged")), std::nullopt);
+}
+
+} // namespace

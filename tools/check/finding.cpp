@@ -1,0 +1,17 @@
+#include "tools/check/finding.h"
+
+namespace check {
+
+std::string_view SeverityName(Severity severity) {
+    switch (severity) {
+    case Severity::Error:
+        return "error";
+    case Severity::Warning:
+        return "warning";
+    case Severity::Note:
+        return "note";
+    }
+    return "error";
+}
+
+} // namespace check

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "content/load_sequence.h"
+#include "content/tests/temp_disc.h"
+#include "tools/check/disc_report.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace check_testing {
+
+// A disc laid out as the browser's documentation describes its worked example: two groups,
+// three pages, one button file, and no soft\util.txt (the one thing the checker warns about).
+class ExampleDisc final {
+public:
+    ExampleDisc() {
+        write("menu/tree.txt", "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
+        write("menu/html.txt", "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\r\n\r\nsoft\\util.htm\r\n");
+        write("menu/button.txt", "\r\nfeature\\cover.txt\r\n\r\n\r\nsoft\\util.txt\r\n");
+        write("menu/init.txt", "1999 Vol.5 No.12\r\n");
+        for (const char* file : {"feature/cover.htm", "feature/talk.htm", "feature/viewer/setup.exe",
+                                 "feature/readme.txt", "soft/util.htm"})
+            write(std::string("_html/") + file, "x");
+        write("_html/feature/cover.txt", "Install the viewer\r\nfeature\\viewer\\setup.exe\r\n"
+                                         "Read me\r\nfeature\\readme.txt\r\n");
+    }
+
+    void write(const std::string& relative, const std::string& bytes) const {
+        m_disc.write(relative, bytes);
+    }
+    void remove(const std::string& relative) const {
+        std::filesystem::remove_all(m_disc.root() / relative);
+    }
+    std::filesystem::path root() const { return m_disc.root(); }
+
+    // The directories as the checker computes them for menu/.
+    content::DiscDirs dirs() const {
+        const std::string root = std::filesystem::canonical(m_disc.root()).string();
+        return {root + "/menu/", root + "/_html/"};
+    }
+
+    check::DiscReport Report() const { return check::BuildDiscReport(dirs()); }
+
+private:
+    testing_disc::TempDisc m_disc;
+};
+
+// The findings of a report as "severity file:line", in the report's order.
+inline std::vector<std::string> Where(const check::DiscReport& report) {
+    std::vector<std::string> out;
+    for (const check::Finding& f : report.problems)
+        out.push_back(std::string(check::SeverityName(f.severity)) + " " + f.file + ":" +
+                      std::to_string(f.line));
+    return out;
+}
+
+} // namespace check_testing

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "tools/check/disc_report.h"
+
+#include <string>
+
+namespace check {
+
+// The report as text for an editor: what the browser shows, then the findings one per line in
+// the form "file:line: severity: message".
+std::string TextReport(const DiscReport& report);
+
+// One finding in that form.
+std::string FindingLine(const Finding& finding);
+
+} // namespace check

@@ -1,0 +1,50 @@
+#include "fitted_word.h"
+
+#include <QPainter>
+
+namespace paint {
+
+namespace {
+
+// The word rendered on a transparent scratch image, cropped to its ink.
+QImage Ink(const QString& text, const QFont& font, const QColor& colour) {
+    const QFontMetrics metrics(font);
+    QImage scratch(metrics.horizontalAdvance(text) + 8, metrics.height() + 8,
+                   QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    {
+        QPainter painter(&scratch);
+        painter.setFont(font);
+        painter.setPen(colour);
+        painter.drawText(4, 4 + metrics.ascent(), text);
+    }
+    QRect ink;
+    for (int y = 0; y < scratch.height(); ++y) {
+        for (int x = 0; x < scratch.width(); ++x) {
+            if (qAlpha(scratch.pixel(x, y)) != 0) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return scratch.copy(ink);
+}
+
+} // namespace
+
+void PaintFittedWord(QImage& canvas, const QRect& box, const QString& text, QFont font,
+                     const QColor& colour) {
+    QImage ink = Ink(text, font, colour);
+    for (int stretch = 100; ink.width() > box.width() && stretch > 60; stretch -= 2) {
+        font.setStretch(stretch);
+        ink = Ink(text, font, colour);
+    }
+    QPainter painter(&canvas);
+    if (ink.size() == box.size()) {
+        painter.drawImage(box.topLeft(), ink);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(box), ink);
+    }
+}
+
+} // namespace paint

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+// What the window needs of its HTML view: navigate, go back, and the two reports. The window's
+// navigation logic stands on this alone, so it is tested with a fake view as well as the real
+// one.
+class TPageView {
+public:
+    virtual ~TPageView() = default;
+
+    virtual QWidget* Widget() = 0;
+    // Starts a navigation and returns; throws when the view refuses it.
+    virtual void Navigate(const QUrl& url) = 0;
+    // Goes back one page in the view's history; throws when there is no earlier page.
+    virtual void GoBack() = 0;
+
+    // Reported before each navigation of the page or of a frame in it, with the address it goes
+    // to; the navigation always goes ahead.
+    std::function<void(const QUrl&)> BeforeNavigate;
+    // Reported when the view begins loading.
+    std::function<void()> DownloadBegin;
+};

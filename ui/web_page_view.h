@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/page_view.h"
+
+class QWebEngineProfile;
+class QWebEngineView;
+class TWebPage;
+
+// The page view on Qt WebEngine. Before-navigate is the page's navigation request (always
+// accepted: a rejected one would still report a load start), download-begin is its load start.
+class TWebPageView final : public TPageView {
+public:
+    TWebPageView(QWebEngineProfile* profile, QWidget* parent);
+    ~TWebPageView() override;
+
+    QWidget* Widget() override;
+    void Navigate(const QUrl& url) override;
+    void GoBack() override;
+
+    QWebEngineView* View() const { return m_view; }
+
+private:
+    QWebEngineView* m_view;
+    TWebPage* m_page;
+};
