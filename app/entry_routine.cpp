@@ -10,7 +10,9 @@
 
 namespace {
 
-bool ScreenIsLargeEnough(QSize screen) { return screen.width() >= 800 && screen.height() >= 600; }
+bool ScreenIsLargeEnough(QSize screen) {
+    return screen.width() >= 800 && screen.height() >= 600;
+}
 
 } // namespace
 

@@ -3,7 +3,6 @@
 #include "app/shared_state_lifetime.h"
 #include "ui/design_fonts.h"
 
-
 int main(int argc, char** argv) {
     PrepareProcessEnvironment();
     TQuilApplication application(argc, argv);

@@ -10,8 +10,8 @@ void StartUpSharedState() {
     // The HTML engine first, on this thread, before any window and view exist.
     StartHtmlEngine();
     const std::string exe = common::RunningExecutablePath();
-    ProgramDir = common::NormalizePath(common::ProgramDirOf(exe, content::kPathDelim),
-                                       content::kPathDelim);
+    ProgramDir =
+        common::NormalizePath(common::ProgramDirOf(exe, content::kPathDelim), content::kPathDelim);
     HtmlDir = common::HtmlDirOf(ProgramDir, content::kPathDelim);
     HtmlList = std::make_unique<content::StringList>();
     ButtonList = std::make_unique<content::StringList>();

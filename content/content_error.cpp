@@ -18,7 +18,9 @@ ContentError ListIndexError(long long index) {
             "リストのインデックスが範囲を超えています (" + std::to_string(index) + ")"};
 }
 
-ContentError IndexError() { return {ErrorKind::Index, "不正なインデックス"}; }
+ContentError IndexError() {
+    return {ErrorKind::Index, "不正なインデックス"};
+}
 
 std::string ErrorReportText(std::string_view message) {
     std::string text(message);

@@ -14,12 +14,22 @@ constexpr int kWideButtonWidth = 265;
 constexpr int kButtonHeight = 24;
 constexpr int kStripWidth = 551;
 
-constexpr int ButtonRow(int i) { return i / 3; }
-constexpr int ButtonColumn(int i) { return i % 3; }
-constexpr int ButtonGridLeft(int i) { return 178 * ButtonColumn(i); }
-constexpr int ButtonTop(int i) { return 7 + 29 * ButtonRow(i); }
+constexpr int ButtonRow(int i) {
+    return i / 3;
+}
+constexpr int ButtonColumn(int i) {
+    return i % 3;
+}
+constexpr int ButtonGridLeft(int i) {
+    return 178 * ButtonColumn(i);
+}
+constexpr int ButtonTop(int i) {
+    return 7 + 29 * ButtonRow(i);
+}
 // The strip is as high as the row of its highest-numbered shown button: 34, 64, 94 or 124.
-constexpr int StripHeightForRow(int row) { return 34 + 30 * row; }
+constexpr int StripHeightForRow(int row) {
+    return 34 + 30 * row;
+}
 
 struct LaunchButtonState {
     bool visible = false;

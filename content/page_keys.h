@@ -30,7 +30,7 @@ public:
 
 private:
     bool m_valid = false;
-    std::string m_dirKey; // HtmlDir in key form
+    std::string m_dirKey;                               // HtmlDir in key form
     std::unordered_map<std::string, long long> m_lines; // lowered line -> smallest index
 };
 

@@ -35,7 +35,9 @@ int TContentsModel::rowCount(const QModelIndex& parent) const {
     return m_tree.ChildCount(NodeOf(parent));
 }
 
-int TContentsModel::columnCount(const QModelIndex&) const { return 1; }
+int TContentsModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
 
 bool TContentsModel::hasChildren(const QModelIndex& parent) const {
     const int i = NodeOf(parent);

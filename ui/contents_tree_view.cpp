@@ -14,7 +14,8 @@ namespace {
 // Uniform rows of the row step, so that the pre-paint pass and the items agree.
 class RowStepDelegate final : public QStyledItemDelegate {
 public:
-    RowStepDelegate(int rowStep, QObject* parent) : QStyledItemDelegate(parent), m_rowStep(rowStep) {}
+    RowStepDelegate(int rowStep, QObject* parent)
+        : QStyledItemDelegate(parent), m_rowStep(rowStep) {}
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), m_rowStep};
     }
@@ -23,7 +24,11 @@ private:
     int m_rowStep;
 };
 
-QColor ColourOf(tree_paint::Rgb rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
+constexpr int kLabelMargin = 2;
+
+QColor ColourOf(tree_paint::Rgb rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
 
 } // namespace
 
@@ -55,13 +60,18 @@ TContentsTreeView::TContentsTreeView(const content::ContentTree& tree, QWidget* 
     connect(&m_changeDelay, &QTimer::timeout, this, &TContentsTreeView::Change);
     connect(this, &QTreeView::expanded, this,
             [this](const QModelIndex& index) { emit NodeExpanded(TContentsModel::NodeOf(index)); });
-    connect(this, &QTreeView::collapsed, this,
-            [this](const QModelIndex& index) { emit NodeCollapsed(TContentsModel::NodeOf(index)); });
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        emit NodeCollapsed(TContentsModel::NodeOf(index));
+    });
 }
 
-void TContentsTreeView::SetMarks(const std::array<QImage, 2>& marks) { m_marks = marks; }
+void TContentsTreeView::SetMarks(const std::array<QImage, 2>& marks) {
+    m_marks = marks;
+}
 
-int TContentsTreeView::RowStep() const { return tree_paint::RowStep(font().pixelSize()); }
+int TContentsTreeView::RowStep() const {
+    return tree_paint::RowStep(font().pixelSize());
+}
 
 int TContentsTreeView::SelectedNode() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
@@ -76,9 +86,13 @@ void TContentsTreeView::SelectNode(int i) {
     setCurrentIndex(index);
 }
 
-void TContentsTreeView::ExpandNode(int i) { expand(m_model->IndexOfNode(i)); }
+void TContentsTreeView::ExpandNode(int i) {
+    expand(m_model->IndexOfNode(i));
+}
 
-bool TContentsTreeView::IsNodeExpanded(int i) const { return isExpanded(m_model->IndexOfNode(i)); }
+bool TContentsTreeView::IsNodeExpanded(int i) const {
+    return isExpanded(m_model->IndexOfNode(i));
+}
 
 int TContentsTreeView::TopNode() const {
     if (m_tree.Empty())
@@ -123,8 +137,8 @@ void TContentsTreeView::PaintPrePass(QPainter& painter) {
         m_tree, TopNode(), viewport()->height(), RowStep(),
         [this](int i) { return IsNodeExpanded(i); },
         [this, &metrics](int i) {
-            return metrics.horizontalAdvance(m_model->data(m_model->IndexOfNode(i), Qt::DisplayRole)
-                                                 .toString());
+            return metrics.horizontalAdvance(
+                m_model->data(m_model->IndexOfNode(i), Qt::DisplayRole).toString());
         });
     for (const tree_paint::Op& op : ops) {
         const QRect rect(QPoint(op.left, op.top), QPoint(op.right - 1, op.bottom - 1));
@@ -154,7 +168,9 @@ void TContentsTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& o
     font.setBold(look.bold);
     const QString text = index.data(Qt::DisplayRole).toString();
     const QFontMetrics metrics(font);
-    const int left = visualRect(index).left();
+    // The label sits two pixels in from its indentation, so the black band of a heading shows
+    // at its left edge and wherever the band (measured in the tree font) outreaches the label.
+    const int left = visualRect(index).left() + kLabelMargin;
     const QRect textBackground(left, option.rect.top(), metrics.horizontalAdvance(text) + 4,
                                option.rect.height());
     painter->fillRect(textBackground, ColourOf(look.background));

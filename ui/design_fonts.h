@@ -7,9 +7,9 @@
 // so their stand-ins are registered as substitutions under the exact names the design uses.
 namespace design_fonts {
 
-QString GothicFace();  // "ＭＳ Ｐゴシック": the form, the tree and the launch buttons
-QString MinchoFace();  // "MS P明朝": the tree's group headings
-QString ArialFace();   // "Arial": the issue label
+QString GothicFace(); // "ＭＳ Ｐゴシック": the form, the tree and the launch buttons
+QString MinchoFace(); // "MS P明朝": the tree's group headings
+QString ArialFace();  // "Arial": the issue label
 
 void RegisterSubstitutions();
 

@@ -7,4 +7,6 @@ QString NativePathText(const std::string& nativePath) {
     return QFile::decodeName(QByteArray::fromStdString(nativePath));
 }
 
-std::string NativePathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string NativePathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}

@@ -44,14 +44,15 @@ QRegion ShapeRegion(const std::vector<ShapePart>& parts) {
     for (const ShapePart& part : parts) {
         const QRect rect(part.left, part.top, part.right - part.left, part.bottom - part.top);
         region |= QRegion(rect, part.kind == ShapePart::Kind::Ellipse ? QRegion::Ellipse
-                                                                       : QRegion::Rectangle);
+                                                                      : QRegion::Rectangle);
     }
     return region;
 }
 
 } // namespace
 
-TForm1::TForm1(std::unique_ptr<TPageView> pageView) : QWidget(nullptr), m_pageView(std::move(pageView)) {
+TForm1::TForm1(std::unique_ptr<TPageView> pageView)
+    : QWidget(nullptr), m_pageView(std::move(pageView)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kMainFormCaption));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -115,7 +116,9 @@ void TForm1::CreateComponents() {
             QTimer::singleShot(0, this, [text] { ShowException(std::runtime_error(text)); });
         }
     };
-    m_pageView->DownloadBegin = [this] { WebBrowserDownloadBegin(); };
+    m_pageView->DownloadBegin = [this] {
+        WebBrowserDownloadBegin();
+    };
 
     pnlButton = new QWidget(Panel1);
     pnlButton->setObjectName(QStringLiteral("pnlButton"));
@@ -138,8 +141,8 @@ void TForm1::CreateComponents() {
         MakePictureButton(this, "btnMinimize", skin::Glyph::Minimize, "ブラウザを最小化する");
     btnQUILHP = MakePictureButton(this, "btnQUILHP", skin::Glyph::QuilHomePage,
                                   "Quilloreホームページを開く");
-    btnTWHP = MakePictureButton(this, "btnTWHP", skin::Glyph::TwHomePage,
-                                "TARNWICKホームページを開く");
+    btnTWHP =
+        MakePictureButton(this, "btnTWHP", skin::Glyph::TwHomePage, "TARNWICKホームページを開く");
 
     TreeView = new TContentsTreeView(m_tree, this);
     TreeView->setGeometry(568, 198, 216, 329);
@@ -147,10 +150,10 @@ void TForm1::CreateComponents() {
     TreeView->SetMarks(ImageList1);
 
     btnBack = MakePictureButton(this, "btnBack", skin::Glyph::Back, "一つ前のページに戻る");
-    BtnQUILLOGO = MakePictureButton(this, "BtnQUILLOGO", skin::Glyph::QuilLogo,
-                                    "Quilloreホームページを開く");
-    BtnWICKLOGO = MakePictureButton(this, "BtnWICKLOGO", skin::Glyph::WickLogo,
-                                    "TARNWICKホームページを開く");
+    BtnQUILLOGO =
+        MakePictureButton(this, "BtnQUILLOGO", skin::Glyph::QuilLogo, "Quilloreホームページを開く");
+    BtnWICKLOGO =
+        MakePictureButton(this, "BtnWICKLOGO", skin::Glyph::WickLogo, "TARNWICKホームページを開く");
 
     Timer1 = new QTimer(this);
 
@@ -210,15 +213,27 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm1::btnQuitClick() { close(); }
+void TForm1::btnQuitClick() {
+    close();
+}
 
-void TForm1::btnMinimizeClick() { showMinimized(); }
+void TForm1::btnMinimizeClick() {
+    showMinimized();
+}
 
-QUrl TForm1::MagazineSite() { return QUrl(QStringLiteral("http://www.quillore.example/")); }
-QUrl TForm1::PublisherSite() { return QUrl(QStringLiteral("http://www.tarnwick.example/")); }
+QUrl TForm1::MagazineSite() {
+    return QUrl(QStringLiteral("http://www.quillore.example/"));
+}
+QUrl TForm1::PublisherSite() {
+    return QUrl(QStringLiteral("http://www.tarnwick.example/"));
+}
 
-void TForm1::btnQUILHPClick() { platform::ShellOpenAddress(MagazineSite()); }
-void TForm1::btnTWHPClick() { platform::ShellOpenAddress(PublisherSite()); }
+void TForm1::btnQUILHPClick() {
+    platform::ShellOpenAddress(MagazineSite());
+}
+void TForm1::btnTWHPClick() {
+    platform::ShellOpenAddress(PublisherSite());
+}
 
 // Moving by the surface: the background, the label and the hidden credit strip let the mouse
 // through to here. A window manager moves the window when asked; without one the window follows
@@ -248,19 +263,37 @@ void TForm1::mouseDoubleClickEvent(QMouseEvent*) {
 
 // --- the contents tree ---
 
-void TForm1::BeginTreeBuild() { TreeView->BeginRebuild(); }
-void TForm1::EndTreeBuild() { TreeView->EndRebuild(); }
-void TForm1::ExpandNode(int index) { TreeView->ExpandNode(index); }
-void TForm1::SetInfoCaption(const std::string& caption) { lblInfo->SetCaption(DisplayText(caption)); }
-void TForm1::RepaintTree() { TreeView->viewport()->repaint(); }
-void TForm1::CollapseStrip() { SetStripHeight(0); }
+void TForm1::BeginTreeBuild() {
+    TreeView->BeginRebuild();
+}
+void TForm1::EndTreeBuild() {
+    TreeView->EndRebuild();
+}
+void TForm1::ExpandNode(int index) {
+    TreeView->ExpandNode(index);
+}
+void TForm1::SetInfoCaption(const std::string& caption) {
+    lblInfo->SetCaption(DisplayText(caption));
+}
+void TForm1::RepaintTree() {
+    TreeView->viewport()->repaint();
+}
+void TForm1::CollapseStrip() {
+    SetStripHeight(0);
+}
 
-void TForm1::TreeViewExpanded(int) { TreeView->viewport()->repaint(); }
-void TForm1::TreeViewCollapsed(int) { TreeView->viewport()->repaint(); }
+void TForm1::TreeViewExpanded(int) {
+    TreeView->viewport()->repaint();
+}
+void TForm1::TreeViewCollapsed(int) {
+    TreeView->viewport()->repaint();
+}
 
 // --- the launch strip ---
 
-int TForm1::StripHeight() const { return m_stripHeight; }
+int TForm1::StripHeight() const {
+    return m_stripHeight;
+}
 
 void TForm1::SetStripHeight(int height) {
     // The strip sits on the bottom of the page area; the page view takes what it leaves.

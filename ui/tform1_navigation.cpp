@@ -20,7 +20,9 @@ void TForm1::TreeViewChange() {
     ShowSelectedPage();
 }
 
-void TForm1::TreeViewClick() { TreeViewChange(); }
+void TForm1::TreeViewClick() {
+    TreeViewChange();
+}
 
 void TForm1::ShowSelectedPage() {
     // Every failure here is dropped: a node whose button line or button file cannot be read
@@ -36,7 +38,9 @@ void TForm1::ShowSelectedPage() {
     }
 }
 
-void TForm1::NavigateTo(const QUrl& url) { m_pageView->Navigate(url); }
+void TForm1::NavigateTo(const QUrl& url) {
+    m_pageView->Navigate(url);
+}
 
 QUrl TForm1::PageAddress(const std::string& page) const {
     return QUrl::fromLocalFile(NativePathText(content::ResolveDiscPath(HtmlDir, page)));
@@ -50,7 +54,9 @@ const content::PageKeyTable& TForm1::PageKeys() {
     return *m_pageKeys;
 }
 
-void TForm1::WebBrowserDownloadBegin() { NavFromBrowser = true; }
+void TForm1::WebBrowserDownloadBegin() {
+    NavFromBrowser = true;
+}
 
 void TForm1::WebBrowserBeforeNavigate2(const QUrl& url) {
     if (!NavFromBrowser)
@@ -58,7 +64,8 @@ void TForm1::WebBrowserBeforeNavigate2(const QUrl& url) {
     // Only a plain local page can be one of the disc's pages.
     if (!url.isLocalFile() || url.hasQuery() || url.hasFragment())
         return;
-    const std::optional<std::string> key = content::LocalPathKey(NativePathBytes(url.toLocalFile()));
+    const std::optional<std::string> key =
+        content::LocalPathKey(NativePathBytes(url.toLocalFile()));
     if (!key)
         return;
     const std::optional<long long> line = PageKeys().Find(*key);
@@ -81,4 +88,6 @@ void TForm1::ShowStartPage(const std::string& nativePath) {
     NavigateTo(QUrl::fromLocalFile(NativePathText(nativePath)));
 }
 
-void TForm1::SelectStartNode(int index) { TreeView->SelectNode(index); }
+void TForm1::SelectStartNode(int index) {
+    TreeView->SelectNode(index);
+}

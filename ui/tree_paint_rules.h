@@ -23,14 +23,17 @@ inline constexpr int kIndent = 19;
 inline constexpr int kMarkSize = 16;
 
 // "読者アンケート" in the disc's bytes: the one entry drawn bold.
-inline const std::string kReaderSurvey =
-    "\x93\xC7\x8E\xD2\x83\x41\x83\x93\x83\x50\x81\x5B\x83\x67";
+inline const std::string kReaderSurvey = "\x93\xC7\x8E\xD2\x83\x41\x83\x93\x83\x50\x81\x5B\x83\x67";
 
 // Height of a row: the font's pixel height plus 2 (14 with the design font).
-constexpr int RowStep(int fontPixelHeight) { return fontPixelHeight + 2; }
+constexpr int RowStep(int fontPixelHeight) {
+    return fontPixelHeight + 2;
+}
 
 // The mark before a sub-group: x = 10 * level - 10 from the left of the client area.
-constexpr int MarkLeft(int level) { return 10 * level - 10; }
+constexpr int MarkLeft(int level) {
+    return 10 * level - 10;
+}
 
 struct ItemLook {
     bool headingFace = false; // "MS P明朝" instead of the tree font

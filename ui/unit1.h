@@ -14,12 +14,12 @@ class TLaunchButton;
 
 inline constexpr int kLaunchButtons = 12;
 
-extern TForm1* Form1;            // the one main window, while it exists
-extern std::string ProgramDir;   // directory of the running executable, ending in the separator
-extern std::string HtmlDir;      // the content directory beside it, ending in the separator
+extern TForm1* Form1;          // the one main window, while it exists
+extern std::string ProgramDir; // directory of the running executable, ending in the separator
+extern std::string HtmlDir;    // the content directory beside it, ending in the separator
 extern std::unique_ptr<content::StringList> HtmlList;   // page of the node at each absolute index
 extern std::unique_ptr<content::StringList> ButtonList; // button file of the node at each index
-extern std::array<std::string, kLaunchButtons> ButtonTargets; // targets of the page shown last
+extern std::array<std::string, kLaunchButtons> ButtonTargets;   // targets of the page shown last
 extern std::array<TLaunchButton*, kLaunchButtons> ButtonPanels; // borrowed from the window
 extern bool NavFromBrowser; // set when the page view begins a download
 

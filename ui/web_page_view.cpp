@@ -16,6 +16,11 @@ protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
         if (m_owner.BeforeNavigate)
             m_owner.BeforeNavigate(url);
+        // The engine tells a load start only when the page goes from idle to loading; a
+        // navigation that replaces one still loading would go untold. Every accepted navigation
+        // begins a download, so each is told here, after its before-navigate report.
+        if (m_owner.DownloadBegin)
+            m_owner.DownloadBegin();
         return true;
     }
 
@@ -41,7 +46,9 @@ TWebPageView::~TWebPageView() {
     QObject::disconnect(m_page, nullptr, m_view, nullptr);
 }
 
-QWidget* TWebPageView::Widget() { return m_view; }
+QWidget* TWebPageView::Widget() {
+    return m_view;
+}
 
 void TWebPageView::Navigate(const QUrl& url) {
     if (!url.isValid())
@@ -50,7 +57,17 @@ void TWebPageView::Navigate(const QUrl& url) {
 }
 
 void TWebPageView::GoBack() {
-    if (!m_page->history()->canGoBack())
-        throw std::runtime_error("no earlier page");
-    m_page->triggerAction(QWebEnginePage::Back);
+    // Following a link shows its page, and the tree asks for the same page again a moment later;
+    // the engine keeps both in its history. To the reader they are one page, so Back goes to
+    // the nearest earlier entry that shows another.
+    QWebEngineHistory* history = m_page->history();
+    const QList<QWebEngineHistoryItem> earlier = history->backItems(history->currentItemIndex());
+    const QUrl current = history->currentItem().url();
+    for (auto item = earlier.crbegin(); item != earlier.crend(); ++item) {
+        if (item->url() != current) {
+            history->goToItem(*item);
+            return;
+        }
+    }
+    throw std::runtime_error("no earlier page");
 }

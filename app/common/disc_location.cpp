@@ -29,7 +29,8 @@ std::string RunningExecutablePath() {
         if (n < 0)
             return {};
 #else
-        const DWORD n = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0)
             return {};
 #endif

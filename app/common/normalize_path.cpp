@@ -3,7 +3,9 @@
 namespace common {
 namespace {
 
-constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+constexpr bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // Index of the last separator before position end (exclusive), or npos.
 std::size_t SeparatorBefore(const std::string& t, std::size_t end, char delim) {

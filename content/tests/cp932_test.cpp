@@ -15,11 +15,11 @@ TEST(Cp932, ConvertsAsWindowsWritesIt) {
     } cases[] = {
         {"abc", "abc"},
         {"\x93\xC7\x8E\xD2\x83\x41\x83\x93\x83\x50\x81\x5B\x83\x67", "読者アンケート"},
-        {"\x95\x5C\x5C", "表\\"},         // a 0x5C second byte, then a real backslash
+        {"\x95\x5C\x5C", "表\\"},           // a 0x5C second byte, then a real backslash
         {"\x83\x5C\x5C\x83\x5C", "ソ\\ソ"}, // ソ ends in 0x5C too
-        {"\x5C\x7E", "\\~"},              // CP932, not JIS X 0201: backslash and tilde
-        {"\x81\x5F", "＼"},               // the full-width reverse solidus of CP932
-        {"\x87\x40", "①"},               // NEC row
+        {"\x5C\x7E", "\\~"},                // CP932, not JIS X 0201: backslash and tilde
+        {"\x81\x5F", "＼"},                 // the full-width reverse solidus of CP932
+        {"\x87\x40", "①"},                  // NEC row
         {"\x81\x7E", "×"},
         {"\xB1", "ｱ"}, // half-width katakana
     };
@@ -31,10 +31,14 @@ TEST(Cp932, ConvertsAsWindowsWritesIt) {
 
 TEST(Cp932, InvalidBytesBecomeReplacementCharacters) {
     const std::string replacement = "\xEF\xBF\xBD";
-    EXPECT_EQ(Cp932ToUtf8("a\xFF" "b"), "a" + replacement + "b");
+    EXPECT_EQ(Cp932ToUtf8("a\xFF"
+                          "b"),
+              "a" + replacement + "b");
     EXPECT_EQ(Cp932ToUtf8("\x93"), replacement); // a lead byte cut off at the end
     EXPECT_EQ(Cp932ToUtf8("x\x81\x20y"), "x" + replacement + " y");
-    EXPECT_EQ(InvalidCp932Offsets("a\xFF" "b\x93\xC7\x81"), (std::vector<std::size_t>{1, 5}));
+    EXPECT_EQ(InvalidCp932Offsets("a\xFF"
+                                  "b\x93\xC7\x81"),
+              (std::vector<std::size_t>{1, 5}));
     EXPECT_TRUE(InvalidCp932Offsets("\x93\xC7\x8E\xD2 plain").empty());
 }
 

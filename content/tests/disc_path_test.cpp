@@ -11,9 +11,9 @@ using content::ResolveDiscPath;
 TEST(ResolveDiscPath, MatchesExactlyThenIgnoringAsciiCase) {
     testing_disc::TempDisc disc;
     disc.write("_html/Soft/Util.htm", "u");
-    disc.write("_html/soft/util.htm", "exact");       // differs from the above only in case
+    disc.write("_html/soft/util.htm", "exact"); // differs from the above only in case
     disc.write("_html/Feature/COVER.HTM", "c");
-    disc.write("_html/\xE8\xA1\xA8/a.htm", "hyou");   // 表 in UTF-8 on the disc
+    disc.write("_html/\xE8\xA1\xA8/a.htm", "hyou"); // 表 in UTF-8 on the disc
     disc.write("_html/docs/\xE8\xAA\xAD\xE3\x82\x93\xE3\x81\xA7 1.txt", "d");
     const std::string dir = disc.htmlDir();
 
@@ -21,11 +21,11 @@ TEST(ResolveDiscPath, MatchesExactlyThenIgnoringAsciiCase) {
         const char* written; // as a content file writes it (CP932, backslashes)
         std::string found;   // relative to the content directory, native
     } cases[] = {
-        {"soft\\util.htm", "soft/util.htm"},         // the exact name wins
+        {"soft\\util.htm", "soft/util.htm"}, // the exact name wins
         {"Soft\\Util.htm", "Soft/Util.htm"},
-        {"SOFT\\UTIL.HTM", "Soft/Util.htm"},         // of two case-matches, the smaller name
+        {"SOFT\\UTIL.HTM", "Soft/Util.htm"}, // of two case-matches, the smaller name
         {"feature\\cover.htm", "Feature/COVER.HTM"},
-        {"\x95\x5C\\A.HTM", "\xE8\xA1\xA8/a.htm"},   // 0x5C inside 表 is no separator
+        {"\x95\x5C\\A.HTM", "\xE8\xA1\xA8/a.htm"}, // 0x5C inside 表 is no separator
         {"docs\\\x93\xC7\x82\xF1\x82\xC5 1.txt", "docs/\xE8\xAA\xAD\xE3\x82\x93\xE3\x81\xA7 1.txt"},
         {"feature\\missing\\COVER.htm", "Feature/missing/COVER.htm"}, // rest joined as written
         {"", ""},

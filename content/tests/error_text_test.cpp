@@ -11,7 +11,8 @@ TEST(ErrorReport, FullStopRule) {
     } cases[] = {
         {content::ListIndexError(3).what(), "リストのインデックスが範囲を超えています (3)"},
         {content::IndexError().what(), "不正なインデックス."},
-        {content::OpenError("/cd/menu/tree.txt").what(), "ファイル /cd/menu/tree.txt は開けません."},
+        {content::OpenError("/cd/menu/tree.txt").what(),
+         "ファイル /cd/menu/tree.txt は開けません."},
         {"ends with a full stop.", "ends with a full stop."},
         {"ends with a comma,", "ends with a comma,"},
         {"ends with a slash/", "ends with a slash/."},

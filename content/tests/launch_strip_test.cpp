@@ -13,7 +13,8 @@ using content::LaunchDirectoryPart;
 ButtonSlots Shown(std::set<int> which) {
     ButtonSlots slots;
     for (int i : which)
-        slots[static_cast<std::size_t>(i)] = {true, "c" + std::to_string(i), "t" + std::to_string(i)};
+        slots[static_cast<std::size_t>(i)] = {true, "c" + std::to_string(i),
+                                              "t" + std::to_string(i)};
     return slots;
 }
 
@@ -40,7 +41,9 @@ TEST(LaunchStrip, RowLayoutTable) {
         {"button 9 alone, empty rows above", {9}, 124, {{9, 0, 265}}},
         {"second row", {3, 5}, 64, {{3, 0, 265}, {5, 267, 265}}},
         {"third row decides", {0, 7}, 94, {{0, 0, 265}, {7, 143, 265}}},
-        {"all twelve", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 124,
+        {"all twelve",
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+         124,
          {{9, 0, 176}, {10, 178, 176}, {11, 356, 176}}},
         {"none", {}, 0, {}},
     };
@@ -83,7 +86,7 @@ TEST(LaunchDirectory, CutsAfterTheLastBackslashOrColon) {
         {"", ""},
         {"..\\folder\\file", "..\\folder\\"},
         {"a:b.txt", "a:"},
-        {"dir\\\x95\x5C.exe", "dir\\"},      // 表.exe: its 0x5C is no separator
+        {"dir\\\x95\x5C.exe", "dir\\"}, // 表.exe: its 0x5C is no separator
         {"\x95\x5C\\x.exe", "\x95\x5C\\"},
         {"\x83\x5C", ""},
     };

@@ -41,7 +41,8 @@ struct ExampleDisc {
         disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
         disc.write("_html/feature/cover.htm", "<html></html>");
         disc.write("_html/feature/cover.txt",
-                   "Install the viewer\r\nfeature\\viewer\\setup.exe\r\nRead me\r\nfeature\\readme.txt\r\n");
+                   "Install the viewer\r\nfeature\\viewer\\setup.exe\r\nRead "
+                   "me\r\nfeature\\readme.txt\r\n");
     }
 };
 
@@ -86,36 +87,56 @@ TEST(LoadSequence, FailuresEndTheBlockSilently) {
         Calls calls;
         std::string startError;
     } cases[] = {
-        {"tree.txt missing", [](auto& d) { std::filesystem::remove(d.root() / "menu/tree.txt"); },
-         {"collapse"}, listIndex0},
+        {"tree.txt missing",
+         [](auto& d) { std::filesystem::remove(d.root() / "menu/tree.txt"); },
+         {"collapse"},
+         listIndex0},
         {"level error",
-         [](auto& d) { d.write("menu/tree.txt", "Feature\r\n\tCover\r\n\tTalk\r\nSoft\r\n\t\tU\r\n"); },
-         {"begin", "end", "collapse"}, listIndex0},
-        {"button.txt missing", [](auto& d) { std::filesystem::remove(d.root() / "menu/button.txt"); },
-         {"begin", "end", "collapse"}, listIndex0},
-        {"html.txt missing", [](auto& d) { std::filesystem::remove(d.root() / "menu/html.txt"); },
-         {"begin", "end", "collapse"}, listIndex0},
-        {"init.txt missing", [](auto& d) { std::filesystem::remove(d.root() / "menu/init.txt"); },
-         {"begin", "end", "expand 0", "expand 3", "collapse", "select 1"}, ""},
-        {"init.txt empty", [](auto& d) { d.write("menu/init.txt", ""); },
-         {"begin", "end", "expand 0", "expand 3", "collapse", "select 1"}, ""},
-        {"init.txt first line empty", [](auto& d) { d.write("menu/init.txt", "\r\nsecond\r\n"); },
-         {"begin", "end", "expand 0", "expand 3", "info ", "repaint", "collapse", "select 1"}, ""},
-        {"no page at all", [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n"); },
+         [](auto& d) {
+             d.write("menu/tree.txt", "Feature\r\n\tCover\r\n\tTalk\r\nSoft\r\n\t\tU\r\n");
+         },
+         {"begin", "end", "collapse"},
+         listIndex0},
+        {"button.txt missing",
+         [](auto& d) { std::filesystem::remove(d.root() / "menu/button.txt"); },
+         {"begin", "end", "collapse"},
+         listIndex0},
+        {"html.txt missing",
+         [](auto& d) { std::filesystem::remove(d.root() / "menu/html.txt"); },
+         {"begin", "end", "collapse"},
+         listIndex0},
+        {"init.txt missing",
+         [](auto& d) { std::filesystem::remove(d.root() / "menu/init.txt"); },
+         {"begin", "end", "expand 0", "expand 3", "collapse", "select 1"},
+         ""},
+        {"init.txt empty",
+         [](auto& d) { d.write("menu/init.txt", ""); },
+         {"begin", "end", "expand 0", "expand 3", "collapse", "select 1"},
+         ""},
+        {"init.txt first line empty",
+         [](auto& d) { d.write("menu/init.txt", "\r\nsecond\r\n"); },
+         {"begin", "end", "expand 0", "expand 3", "info ", "repaint", "collapse", "select 1"},
+         ""},
+        {"no page at all",
+         [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n"); },
          {"begin", "end", "expand 0", "expand 3", "info 1999 Vol.5 No.12", "repaint", "collapse"},
          "リストのインデックスが範囲を超えています (3)"},
-        {"first page past the tree", [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n\r\n\r\nx.htm\r\n"); },
+        {"first page past the tree",
+         [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n\r\n\r\nx.htm\r\n"); },
          {"begin", "end", "expand 0", "expand 3", "info 1999 Vol.5 No.12", "repaint", "collapse"},
          "不正なインデックス"},
-        {"open.htm a directory", [](auto& d) { std::filesystem::create_directories(d.root() / "_html/open.htm"); },
+        {"open.htm a directory",
+         [](auto& d) { std::filesystem::create_directories(d.root() / "_html/open.htm"); },
          {"begin", "end", "expand 0", "expand 3", "info 1999 Vol.5 No.12", "repaint", "collapse",
-          "select 1"}, ""},
+          "select 1"},
+         ""},
         {"tree.txt a directory",
          [](auto& d) {
              std::filesystem::remove(d.root() / "menu/tree.txt");
              std::filesystem::create_directories(d.root() / "menu/tree.txt");
          },
-         {"collapse"}, listIndex0},
+         {"collapse"},
+         listIndex0},
     };
     for (const auto& c : cases) {
         ExampleDisc example;

@@ -21,13 +21,14 @@ TEST(PageKeys, ReportedPagesFindTheSmallestMatchingLine) {
         const auto key = LocalPathKey(reported);
         return key ? table.Find(*key) : std::nullopt;
     };
-    EXPECT_EQ(find("/media/cd/_html/feature/cover.htm"), 1);   // line 5 too: the smaller wins
-    EXPECT_EQ(find("/media/cd/_html/FEATURE/talk.htm"), 2);    // ASCII case folds
+    EXPECT_EQ(find("/media/cd/_html/feature/cover.htm"), 1); // line 5 too: the smaller wins
+    EXPECT_EQ(find("/media/cd/_html/FEATURE/talk.htm"), 2);  // ASCII case folds
     EXPECT_EQ(find("/MEDIA/CD/_HTML/soft/UTIL.htm"), 4);
-    EXPECT_EQ(find("/media/cd/_html/"), 0);                    // the directory: first empty line
+    EXPECT_EQ(find("/media/cd/_html/"), 0); // the directory: first empty line
     EXPECT_EQ(find("/media/cd/_html/\xE8\xA1\xA8/\xEF\xBC\xA1.htm"), 6);
     EXPECT_EQ(find("/media/cd/_html/\xE8\xA1\xA8/\xEF\xBD\x81.htm"), std::nullopt); // ａ not folded
-    EXPECT_EQ(find("/media/cd/_html/news/a.htm"), std::nullopt); // a slash in a line is no separator
+    EXPECT_EQ(find("/media/cd/_html/news/a.htm"),
+              std::nullopt); // a slash in a line is no separator
     EXPECT_EQ(find("/media/cd/_html/missing.htm"), std::nullopt);
     EXPECT_EQ(find("/media/cd/_htmlx/feature/cover.htm"), std::nullopt);
     EXPECT_EQ(find("/media/cd/_html/\xF0\x9F\x98\x80.htm"), std::nullopt);

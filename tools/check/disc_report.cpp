@@ -48,10 +48,9 @@ std::vector<int> ScanListFiles(const content::DiscDirs& dirs, Findings& findings
 std::vector<DiscReport::TreeEntry> TreeEntries(const LoadOutcome& load) {
     std::vector<DiscReport::TreeEntry> entries;
     for (int i = 0; i < load.tree.Count(); ++i)
-        entries.push_back({i, load.tree[i].level, content::Cp932ToUtf8(load.tree[i].text),
-                           load.tree.KindOf(i),
-                           std::find(load.expanded.begin(), load.expanded.end(), i) !=
-                               load.expanded.end()});
+        entries.push_back(
+            {i, load.tree[i].level, content::Cp932ToUtf8(load.tree[i].text), load.tree.KindOf(i),
+             std::find(load.expanded.begin(), load.expanded.end(), i) != load.expanded.end()});
     return entries;
 }
 

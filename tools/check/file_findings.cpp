@@ -58,11 +58,10 @@ void ScanLfCr(const std::string& file, std::string_view text, FileRole role,
                              ? "in tree.txt each is an extra top-level node with an empty text "
                                "that shifts the index of every later node"
                              : "it shifts every later line";
-    scan.findings.push_back(
-        {ShapeSeverity(role), file, scan.addedEmptyLines.front(),
-         "LF CR line ends (" + std::to_string(scan.addedEmptyLines.size()) +
-             ", the first making this line): each adds an empty line; " + effect +
-             "; save the file with CR LF line ends"});
+    scan.findings.push_back({ShapeSeverity(role), file, scan.addedEmptyLines.front(),
+                             "LF CR line ends (" + std::to_string(scan.addedEmptyLines.size()) +
+                                 ", the first making this line): each adds an empty line; " +
+                                 effect + "; save the file with CR LF line ends"});
 }
 
 void ScanCp932(const std::string& file, std::string_view text,
@@ -78,9 +77,10 @@ void ScanCp932(const std::string& file, std::string_view text,
             list += (list.empty() ? "" : ", ") + std::to_string(offset);
         scan.findings.push_back(
             {Severity::Warning, file, line,
-             "bytes that are not Shift-JIS (at byte offset" + std::string(offsets.size() > 1 ? "s " : " ") +
-                 list + "): the browser shows them as garbage; is the file saved in another "
-                        "encoding?"});
+             "bytes that are not Shift-JIS (at byte offset" +
+                 std::string(offsets.size() > 1 ? "s " : " ") + list +
+                 "): the browser shows them as garbage; is the file saved in another "
+                 "encoding?"});
     }
 }
 

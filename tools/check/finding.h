@@ -25,6 +25,8 @@ struct Finding {
 using Findings = std::vector<Finding>;
 
 // Line numbers of the checker are ints; files of more than two billion lines do not fit a disc.
-inline int LineNo(std::size_t zeroBased) { return static_cast<int>(zeroBased + 1); }
+inline int LineNo(std::size_t zeroBased) {
+    return static_cast<int>(zeroBased + 1);
+}
 
 } // namespace check

@@ -7,8 +7,12 @@ constexpr char kHex[] = "0123456789abcdef";
 
 // Length of the valid UTF-8 sequence at the start of s, 0 when there is none.
 std::size_t Utf8Length(std::string_view s) {
-    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const auto cont = [&](std::size_t i) { return i < s.size() && (b(i) & 0xC0) == 0x80; };
+    const auto b = [&](std::size_t i) {
+        return static_cast<unsigned char>(s[i]);
+    };
+    const auto cont = [&](std::size_t i) {
+        return i < s.size() && (b(i) & 0xC0) == 0x80;
+    };
     const unsigned char lead = b(0);
     if (lead < 0x80)
         return 1;
@@ -49,12 +53,6 @@ std::string JsonString(std::string_view utf8) {
         } else if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
         } else if (c < 0x20 || c == 0x7F) {
             out += "\\u00";
             out += kHex[c >> 4];

@@ -7,9 +7,9 @@
 
 namespace check {
 
-// The JSON text of a string, quotes included. Control characters are written as \u00XX (with
-// the short forms for the common ones), and bytes that are not UTF-8 become U+FFFD, so that
-// whatever a file name or a disc holds, the output stays one valid JSON text.
+// The JSON text of a string, quotes included. Control characters, tabs included, are written
+// as \u00XX, and bytes that are not UTF-8 become U+FFFD, so that whatever a file name or a disc
+// holds, the output stays one valid JSON text.
 std::string JsonString(std::string_view utf8);
 
 // Writes one JSON value, indented for reading. A container opened as compact is written on one

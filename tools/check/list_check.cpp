@@ -91,11 +91,10 @@ void AddHtmlLines(const LoadOutcome& load, const LinkMatcher& links, Findings& f
                                 Quoted(content::ErrorReportText(content::IndexError().what()))
                           : "")});
         } else if (first && !linkPicksThis) {
-            findings.push_back({Severity::Note, "html.txt", LineNo(k),
-                                "same page as line " + firstLine +
-                                    ": following a link to it selects " +
-                                    NodeLabel(load.tree, static_cast<int>(*first)) +
-                                    ", not this node"});
+            findings.push_back(
+                {Severity::Note, "html.txt", LineNo(k),
+                 "same page as line " + firstLine + ": following a link to it selects " +
+                     NodeLabel(load.tree, static_cast<int>(*first)) + ", not this node"});
         }
     }
 }
@@ -106,13 +105,13 @@ void AddUnusedButtonLines(const LoadOutcome& load, Findings& findings) {
         if (load.buttonList[k].empty())
             continue;
         if (k >= nodes)
-            findings.push_back({Severity::Note, "button.txt", LineNo(k),
-                                "past the last tree line (" + std::to_string(nodes) +
-                                    " nodes): never used"});
+            findings.push_back(
+                {Severity::Note, "button.txt", LineNo(k),
+                 "past the last tree line (" + std::to_string(nodes) + " nodes): never used"});
         else if (k >= load.htmlList.size() || load.htmlList[k].empty())
-            findings.push_back({Severity::Note, "button.txt", LineNo(k),
-                                "never used: " + NodeLabel(load.tree, static_cast<int>(k)) +
-                                    " has no page"});
+            findings.push_back(
+                {Severity::Note, "button.txt", LineNo(k),
+                 "never used: " + NodeLabel(load.tree, static_cast<int>(k)) + " has no page"});
     }
 }
 

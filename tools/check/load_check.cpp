@@ -117,9 +117,9 @@ void AddLoadFindings(const LoadOutcome& load, Findings& findings) {
     case LoadStep::Tree:
     case LoadStep::Button:
     case LoadStep::Html:
-        findings.push_back({Severity::Error, file, 0,
-                            "cannot be opened (missing, not a regular file or not readable): " +
-                                text});
+        findings.push_back(
+            {Severity::Error, file, 0,
+             "cannot be opened (missing, not a regular file or not readable): " + text});
         findings.push_back({Severity::Note, file, 0, SkippedText(load.failedAt)});
         break;
     case LoadStep::Init:
@@ -132,8 +132,7 @@ void AddLoadFindings(const LoadOutcome& load, Findings& findings) {
         break;
     case LoadStep::Done:
     case LoadStep::Unknown:
-        findings.push_back(
-            {Severity::Error, "", 0, "reading the disc ends early: " + text});
+        findings.push_back({Severity::Error, "", 0, "reading the disc ends early: " + text});
         break;
     }
 }

@@ -48,10 +48,11 @@ void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs, 
         page.stripHeight = 0;
         const std::string& name = load.buttonList[n];
         if (!name.empty())
-            findings.push_back({Severity::Warning, "button.txt", LineNo(n),
-                                "the button file " + QuotedCp932(name) + " does not exist (" +
-                                    content::ResolveDiscPath(dirs.htmlDir, name) + "): the page of " +
-                                    NodeLabel(load.tree, k) + " shows without launch buttons"});
+            findings.push_back(
+                {Severity::Warning, "button.txt", LineNo(n),
+                 "the button file " + QuotedCp932(name) + " is missing (no file at " +
+                     content::ResolveDiscPath(dirs.htmlDir, name) + "): the page of " +
+                     NodeLabel(load.tree, k) + " shows without launch buttons"});
         return;
     }
     page.buttonFile = content::Cp932ToUtf8(load.buttonList[n]);
@@ -75,7 +76,7 @@ std::vector<DiscReport::Page> CheckPages(const LoadOutcome& load, const content:
         if (!page.pageExists)
             findings.push_back({Severity::Error, "html.txt", LineNo(n),
                                 "the page " + Quoted(page.page) + " of " + NodeLabel(load.tree, k) +
-                                    " does not exist (" + path +
+                                    " is missing (no file at " + path +
                                     "): the browser shows its own error page instead"});
         CheckButtonsOfNode(load, dirs, k, page, findings);
         pages.push_back(std::move(page));

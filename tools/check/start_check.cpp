@@ -17,11 +17,11 @@ DiscReport::Start CheckStart(const LoadOutcome& load, const content::DiscDirs& d
         return start;
     } catch (const content::ContentError& error) {
         start.error = content::ErrorReportText(error.what());
-        const std::string shows = "at start the browser reports " + Quoted(*start.error) +
-                                  " and shows no page";
+        const std::string shows =
+            "at start the browser reports " + Quoted(*start.error) + " and shows no page";
         if (!load.ListsLoaded()) {
-            findings.push_back({Severity::Error, "html.txt", 0,
-                                "not read and there is no open.htm: " + shows});
+            findings.push_back(
+                {Severity::Error, "html.txt", 0, "not read and there is no open.htm: " + shows});
         } else if (error.kind() == content::ErrorKind::ListIndex) {
             findings.push_back({Severity::Error, "html.txt", 0,
                                 "no line names a page and there is no open.htm: " + shows});

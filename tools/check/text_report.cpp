@@ -7,7 +7,9 @@
 namespace check {
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 std::string StartText(const DiscReport& report) {
     const DiscReport::Start& start = report.start;
@@ -77,7 +79,7 @@ std::string TextReport(const DiscReport& report) {
     out += "Content directory: " + report.htmlDir + "\n";
     out += "Issue label:       " +
            (report.info ? Quoted(*report.info)
-                        : Quoted(kInfoDesignText) + " (the design text: init.txt gave no line)") +
+                        : Quoted(kInfoDesignText) + " (the design text stays)") +
            "\n";
     out += "Load:              " +
            (report.loadError ? "ended early: " + *report.loadError : std::string("complete")) +

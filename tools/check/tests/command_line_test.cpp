@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,13 +14,13 @@ namespace {
 
 using check_testing::ExampleDisc;
 
-struct Run {
+struct CheckRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run RunWith(const std::vector<std::string>& args) {
+CheckRun RunWith(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int status = check::RunCheck(args, out, err);
     return {status, out.str(), err.str()};
@@ -50,11 +51,12 @@ TEST(CommandLine, ExitStatusTellsErrorsFromAnUnreadableDirectory) {
     };
     for (const auto& c : cases) {
         c.change();
-        const Run run = RunWith(c.args);
+        const CheckRun run = RunWith(c.args);
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_EQ(run.err.empty(), c.quietErr) << c.name << ": " << run.err;
-        if (c.status == 2)
+        if (c.status == 2) {
             EXPECT_EQ(run.out, "") << c.name;
+        }
     }
 }
 
@@ -64,7 +66,7 @@ TEST(CommandLine, UnreadableDirectoryIsStatusTwo) {
     ExampleDisc disc;
     const std::filesystem::path menu = disc.root() / "menu";
     std::filesystem::permissions(menu, std::filesystem::perms::none);
-    const Run run = RunWith({menu.string()});
+    const CheckRun run = RunWith({menu.string()});
     std::filesystem::permissions(menu, std::filesystem::perms::owner_all);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("cannot be read"), std::string::npos) << run.err;
@@ -73,7 +75,7 @@ TEST(CommandLine, UnreadableDirectoryIsStatusTwo) {
 TEST(CommandLine, DotDirectoryFindsTheContentBesideIt) {
     ExampleDisc disc;
     const std::string dirs = (disc.root() / "menu/./../menu/.").string();
-    const Run run = RunWith({"--json", dirs});
+    const CheckRun run = RunWith({"--json", dirs});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("\"htmlDir\": \"" + disc.dirs().htmlDir + "\""), std::string::npos)
         << run.out;
@@ -97,7 +99,8 @@ std::pair<int, std::string> RunProcess(const std::string& arguments) {
 TEST(CommandLine, ExecutableWritesOneJsonObjectAndExitsByTheFindings) {
     ExampleDisc disc;
     // A Japanese node text whose second byte is 0x5C, and a control character in a caption.
-    disc.write("menu/tree.txt", "Feature\r\n\t\x83\x5C\x83t\x83g\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
+    disc.write("menu/tree.txt",
+               "Feature\r\n\t\x83\x5C\x83t\x83g\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
     disc.write("_html/feature/cover.txt", "Install\x01it\r\nfeature\\readme.txt\r\n");
     const std::string menu = "'" + (disc.root() / "menu").string() + "'";
 

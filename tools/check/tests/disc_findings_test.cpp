@@ -39,25 +39,46 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
         bool infoSet = true;
     } cases[] = {
         {"level error",
-         [](auto& d) { d.write("menu/tree.txt", "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\t\tUtilities\r\n"); },
-         {"note tree.txt:0", "error tree.txt:5", "error html.txt:0"}, kListIndex0, false},
-        {"tree.txt missing", [](auto& d) { d.remove("menu/tree.txt"); },
-         {"error tree.txt:0", "note tree.txt:0", "error html.txt:0"}, kListIndex0, false},
-        {"button.txt missing", [](auto& d) { d.remove("menu/button.txt"); },
-         {"error button.txt:0", "note button.txt:0", "error html.txt:0"}, kListIndex0, false},
+         [](auto& d) {
+             d.write("menu/tree.txt",
+                     "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\t\tUtilities\r\n");
+         },
+         {"note tree.txt:0", "error tree.txt:5", "error html.txt:0"},
+         kListIndex0,
+         false},
+        {"tree.txt missing",
+         [](auto& d) { d.remove("menu/tree.txt"); },
+         {"error tree.txt:0", "note tree.txt:0", "error html.txt:0"},
+         kListIndex0,
+         false},
+        {"button.txt missing",
+         [](auto& d) { d.remove("menu/button.txt"); },
+         {"error button.txt:0", "note button.txt:0", "error html.txt:0"},
+         kListIndex0,
+         false},
         {"html.txt a directory",
          [](auto& d) {
              d.remove("menu/html.txt");
              std::filesystem::create_directory(d.root() / "menu/html.txt");
          },
-         {"error html.txt:0", "note html.txt:0", "error html.txt:0"}, kListIndex0, false},
-        {"init.txt missing", [](auto& d) { d.remove("menu/init.txt"); },
-         {kButtonFileWarning, "error init.txt:0"}, "node 1", false},
-        {"init.txt without a line", [](auto& d) { d.write("menu/init.txt", ""); },
-         {kButtonFileWarning, "error init.txt:0"}, "node 1", false},
-        {"init.txt with an empty first line", [](auto& d) { d.write("menu/init.txt", "\r\nVol.5\r\n"); },
+         {"error html.txt:0", "note html.txt:0", "error html.txt:0"},
+         kListIndex0,
+         false},
+        {"init.txt missing",
+         [](auto& d) { d.remove("menu/init.txt"); },
+         {kButtonFileWarning, "error init.txt:0"},
+         "node 1",
+         false},
+        {"init.txt without a line",
+         [](auto& d) { d.write("menu/init.txt", ""); },
+         {kButtonFileWarning, "error init.txt:0"},
+         "node 1",
+         false},
+        {"init.txt with an empty first line",
+         [](auto& d) { d.write("menu/init.txt", "\r\nVol.5\r\n"); },
          {kButtonFileWarning}},
-        {"no page line", [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n"); },
+        {"no page line",
+         [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n"); },
          {"error tree.txt:4", "error tree.txt:5", "note button.txt:2", "note button.txt:5",
           "warning html.txt:0", "error html.txt:0"},
          "error リストのインデックスが範囲を超えています (3)"},
@@ -66,7 +87,8 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
          {"note button.txt:2", "note button.txt:5", "warning html.txt:0", "warning html.txt:6",
           "error html.txt:6"},
          "error 不正なインデックス."},
-        {"page missing", [](auto& d) { d.remove("_html/feature/talk.htm"); },
+        {"page missing",
+         [](auto& d) { d.remove("_html/feature/talk.htm"); },
          {kButtonFileWarning, "error html.txt:3"}},
         {"button file a directory",
          [](auto& d) {
@@ -78,35 +100,61 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
          [](auto& d) { d.write("menu/button.txt", "\r\nfeature\\cover.txt\r\n"); },
          {"error tree.txt:3", "error tree.txt:5", "warning button.txt:0"}},
         {"page of line 2 again past the tree",
-         [](auto& d) { d.write("menu/html.txt", "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\r\n\r\nsoft\\util.htm\r\nfeature\\cover.htm\r\n"); },
+         [](auto& d) {
+             d.write("menu/html.txt", "\r\nfeature\\cover.htm\r\nfeature\\talk."
+                                      "htm\r\n\r\nsoft\\util.htm\r\nfeature\\cover.htm\r\n");
+         },
          {kButtonFileWarning, "warning html.txt:0", "note html.txt:6"}},
         {"same page for two nodes, in other case",
-         [](auto& d) { d.write("menu/html.txt", "\r\nfeature\\cover.htm\r\nFEATURE\\Cover.htm\r\n\r\nsoft\\util.htm\r\n"); },
+         [](auto& d) {
+             d.write("menu/html.txt",
+                     "\r\nfeature\\cover.htm\r\nFEATURE\\Cover.htm\r\n\r\nsoft\\util.htm\r\n");
+         },
          {kButtonFileWarning, "note html.txt:3"}},
         {"blank line ending tree.txt",
-         [](auto& d) { d.write("menu/tree.txt", "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n\r\n"); },
+         [](auto& d) {
+             d.write("menu/tree.txt",
+                     "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n\r\n");
+         },
          {"warning tree.txt:6", "error tree.txt:6", "warning button.txt:0", kButtonFileWarning,
           "warning html.txt:0"}},
         {"LF CR line ends in tree.txt",
-         [](auto& d) { d.write("menu/tree.txt", "Feature\n\r\tCover story\n\r\tInterview\n\rSoftware\n\r\tUtilities\n\r"); },
+         [](auto& d) {
+             d.write("menu/tree.txt",
+                     "Feature\n\r\tCover story\n\r\tInterview\n\rSoftware\n\r\tUtilities\n\r");
+         },
          {"error tree.txt:2", "error tree.txt:6", "error tree.txt:7", "error tree.txt:8",
           "error tree.txt:9", "error tree.txt:10", "warning button.txt:0", kButtonFileWarning,
           "warning html.txt:0"}},
         {"bytes that are not Shift-JIS",
-         [](auto& d) { d.write("menu/tree.txt", "Feature\r\n\tCover \x85\x40story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n"); },
+         [](auto& d) {
+             d.write(
+                 "menu/tree.txt",
+                 "Feature\r\n\tCover \x85\x40story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
+         },
          {"warning tree.txt:2", kButtonFileWarning}},
         {"UTF-8 byte-order mark",
-         [](auto& d) { d.write("menu/tree.txt", "\xEF\xBB\xBF" "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n"); },
+         [](auto& d) {
+             d.write("menu/tree.txt",
+                     "\xEF\xBB\xBF"
+                     "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
+         },
          {"error tree.txt:1", kButtonFileWarning}},
         {"NUL cutting html.txt",
-         [](auto& d) { d.write("menu/html.txt", "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\0\r\n\r\nsoft\\util.htm\r\n"s); },
+         [](auto& d) {
+             d.write("menu/html.txt",
+                     "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\0\r\n\r\nsoft\\util.htm\r\n"s);
+         },
          {"error tree.txt:4", "error tree.txt:5", "note button.txt:5", "warning html.txt:0",
           "error html.txt:3"}},
         {"NUL padding after init.txt",
          [](auto& d) { d.write("menu/init.txt", "1999 Vol.5 No.12\r\n\0\0\0"s); },
          {kButtonFileWarning, "note init.txt:2"}},
         {"caption without target, empty caption with target",
-         [](auto& d) { d.write("_html/feature/cover.txt", "A\r\nfeature\\readme.txt\r\n\r\nlost.exe\r\nB\r\n"); },
+         [](auto& d) {
+             d.write("_html/feature/cover.txt",
+                     "A\r\nfeature\\readme.txt\r\n\r\nlost.exe\r\nB\r\n");
+         },
          {kButtonFileWarning, "warning feature\\cover.txt:3", "warning feature\\cover.txt:5"}},
         {"button file of 30 lines",
          [](auto& d) { d.write("_html/feature/cover.txt", Repeat(15, "feature\\readme.txt")); },
@@ -119,12 +167,15 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
          {kButtonFileWarning, "warning feature\\cover.txt:0"}},
         {"button file named twice is checked once",
          [](auto& d) {
-             d.write("menu/button.txt", "\r\nfeature\\cover.txt\r\nFEATURE\\COVER.TXT\r\n\r\nsoft\\util.txt\r\n");
+             d.write("menu/button.txt",
+                     "\r\nfeature\\cover.txt\r\nFEATURE\\COVER.TXT\r\n\r\nsoft\\util.txt\r\n");
              d.write("_html/feature/cover.txt", "A\r\nfeature\\readme.txt\r\nB\r\n");
          },
          {kButtonFileWarning, "warning feature\\cover.txt:3"}},
-        {"open.htm in any case", [](auto& d) { d.write("_html/Open.htm", "x"); },
-         {kButtonFileWarning}, "page Open.htm"},
+        {"open.htm in any case",
+         [](auto& d) { d.write("_html/Open.htm", "x"); },
+         {kButtonFileWarning},
+         "page Open.htm"},
     };
     for (const auto& c : cases) {
         ExampleDisc disc;
@@ -133,15 +184,17 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
         EXPECT_EQ(Where(report), c.where) << c.name;
         EXPECT_EQ(StartOf(report), c.start) << c.name;
         EXPECT_EQ(report.info.has_value(), c.infoSet) << c.name;
-        const bool errors = std::any_of(c.where.begin(), c.where.end(),
-                                        [](const std::string& w) { return w.starts_with("error"); });
+        const bool errors = std::any_of(c.where.begin(), c.where.end(), [](const std::string& w) {
+            return w.starts_with("error");
+        });
         EXPECT_EQ(report.HasErrors(), errors) << c.name;
     }
 }
 
 TEST(DiscFindings, LoadErrorAndIssueLineAreTheBrowsers) {
     ExampleDisc disc;
-    disc.write("menu/tree.txt", "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\t\tUtilities\r\n");
+    disc.write("menu/tree.txt",
+               "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\t\tUtilities\r\n");
     const check::DiscReport report = disc.Report();
     EXPECT_EQ(report.loadError, "アイテム \"Utilities\" の階層 (2) が不正です");
     EXPECT_EQ(report.tree.size(), 4u);
@@ -149,7 +202,8 @@ TEST(DiscFindings, LoadErrorAndIssueLineAreTheBrowsers) {
     EXPECT_TRUE(report.pages.empty());
     EXPECT_FALSE(report.tree[0].expanded);
 
-    disc.write("menu/tree.txt", "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
+    disc.write("menu/tree.txt",
+               "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
     disc.write("menu/init.txt", "\r\nVol.5\r\n");
     EXPECT_EQ(disc.Report().info, "");
 }
@@ -182,17 +236,28 @@ TEST(DiscFindings, PagesShowWhatTheStripFillShows) {
         int node;
         Shown shown;
     } cases[] = {
-        {"no button line: showing stops", [](auto& d) { d.write("menu/button.txt", "\r\nfeature\\cover.txt\r\n"); },
-         2, {std::nullopt, {}, std::nullopt}},
+        {"no button line: showing stops",
+         [](auto& d) { d.write("menu/button.txt", "\r\nfeature\\cover.txt\r\n"); },
+         2,
+         {std::nullopt, {}, std::nullopt}},
         {"missing button file: strip collapses", [](auto&) {}, 4, {0, {}, std::nullopt}},
         {"lone first button widens",
-         [](auto& d) { d.write("_html/feature/cover.txt", "A\r\nfeature\\readme.txt\r\n\r\nlost.exe\r\nB\r\n"); },
-         1, {34, {"0@0+265 A"}, "feature\\cover.txt"}},
+         [](auto& d) {
+             d.write("_html/feature/cover.txt",
+                     "A\r\nfeature\\readme.txt\r\n\r\nlost.exe\r\nB\r\n");
+         },
+         1,
+         {34, {"0@0+265 A"}, "feature\\cover.txt"}},
         {"first and third of the last row",
-         [](auto& d) { d.write("_html/feature/cover.txt", std::string(18, '\n') + "J\nt\n\nt\nL\nt\n"); },
-         1, {124, {"9@0+265 J", "11@267+265 L"}, "feature\\cover.txt"}},
+         [](auto& d) {
+             d.write("_html/feature/cover.txt", std::string(18, '\n') + "J\nt\n\nt\nL\nt\n");
+         },
+         1,
+         {124, {"9@0+265 J", "11@267+265 L"}, "feature\\cover.txt"}},
         {"no pair: strip collapses, file still named",
-         [](auto& d) { d.write("_html/feature/cover.txt", "\r\n\r\n"); }, 1, {0, {}, "feature\\cover.txt"}},
+         [](auto& d) { d.write("_html/feature/cover.txt", "\r\n\r\n"); },
+         1,
+         {0, {}, "feature\\cover.txt"}},
     };
     for (const auto& c : cases) {
         ExampleDisc disc;

@@ -10,17 +10,19 @@
 
 namespace check_testing {
 
-// A disc laid out as the browser's documentation describes its worked example: two groups,
-// three pages, one button file, and no soft\util.txt (the one thing the checker warns about).
+// The small disc the checker's tests start from: two groups, three pages, one button file, and
+// no soft\util.txt (the one thing the checker warns about).
 class ExampleDisc final {
 public:
     ExampleDisc() {
-        write("menu/tree.txt", "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
-        write("menu/html.txt", "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\r\n\r\nsoft\\util.htm\r\n");
+        write("menu/tree.txt",
+              "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
+        write("menu/html.txt",
+              "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\r\n\r\nsoft\\util.htm\r\n");
         write("menu/button.txt", "\r\nfeature\\cover.txt\r\n\r\n\r\nsoft\\util.txt\r\n");
         write("menu/init.txt", "1999 Vol.5 No.12\r\n");
-        for (const char* file : {"feature/cover.htm", "feature/talk.htm", "feature/viewer/setup.exe",
-                                 "feature/readme.txt", "soft/util.htm"})
+        for (const char* file : {"feature/cover.htm", "feature/talk.htm",
+                                 "feature/viewer/setup.exe", "feature/readme.txt", "soft/util.htm"})
             write(std::string("_html/") + file, "x");
         write("_html/feature/cover.txt", "Install the viewer\r\nfeature\\viewer\\setup.exe\r\n"
                                          "Read me\r\nfeature\\readme.txt\r\n");

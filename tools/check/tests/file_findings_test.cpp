@@ -19,10 +19,10 @@ TEST(LineStarts, AgreeWithTheLineRule) {
         {"a\r\n", {0, 3}},
         {"a\r\nb", {0, 3}},
         {"a\rb\nc", {0, 2, 4}},
-        {"a\n\rb", {0, 2, 3}},       // LF CR: an empty line between
-        {"a\r\n\r\nb", {0, 3, 5}},   // a real blank line
+        {"a\n\rb", {0, 2, 3}},     // LF CR: an empty line between
+        {"a\r\n\r\nb", {0, 3, 5}}, // a real blank line
         {"a\r\rb", {0, 2, 3}},
-        {"a\r\nb\0c\nd"s, {0, 3}},   // nothing after the NUL
+        {"a\r\nb\0c\nd"s, {0, 3}}, // nothing after the NUL
         {"\0a\n"s, {0}},
     };
     for (const auto& c : cases) {
@@ -60,18 +60,27 @@ TEST(ByteFindings, FaultsAreFoundOnTheirLines) {
         FileRole role;
         V findings;
     } cases[] = {
-        {"clean Shift-JIS with CR LF", "\x93\xC1\x8F\x57\r\n\t\x83\x5C\x83t\x83g\r\n\r\n", FileRole::Tree, {}},
+        {"clean Shift-JIS with CR LF",
+         "\x93\xC1\x8F\x57\r\n\t\x83\x5C\x83t\x83g\r\n\r\n",
+         FileRole::Tree,
+         {}},
         {"LF CR once", "a\n\rb\r\n", FileRole::List, {"error:2"}},
         {"LF CR with blank lines", "a\n\r\n\rb", FileRole::Tree, {"error:2"}},
         {"LF CR in init.txt", "a\n\r", FileRole::Init, {"warning:2"}},
         {"CR LF blank lines are no LF CR", "a\r\n\r\n\r\nb\r\n", FileRole::Tree, {}},
         {"LF only is fine", "a\nb\n", FileRole::ButtonFile, {}},
-        {"byte-order mark", "\xEF\xBB\xBF" "a\r\nb\r\n", FileRole::List, {"error:1"}},
+        {"byte-order mark",
+         "\xEF\xBB\xBF"
+         "a\r\nb\r\n",
+         FileRole::List,
+         {"error:1"}},
         {"NUL mid-line", "a\r\nb\0c\r\nd"s, FileRole::List, {"error:2"}},
         {"NUL starting a line", "a\r\n\0c"s, FileRole::ButtonFile, {"error:2"}},
         {"NUL padding", "a\r\n\0\0\0"s, FileRole::Tree, {"note:2"}},
         {"NUL hides a later fault", "a\r\n\0\n\r\x85\x40"s, FileRole::Tree, {"error:2"}},
-        {"invalid bytes on two lines", "ok\r\n\x85\x40 x \x85\x41\r\nok\r\n\x81\r\n", FileRole::List,
+        {"invalid bytes on two lines",
+         "ok\r\n\x85\x40 x \x85\x41\r\nok\r\n\x81\r\n",
+         FileRole::List,
          {"warning:2", "warning:4"}},
     };
     for (const auto& c : cases)
@@ -79,7 +88,8 @@ TEST(ByteFindings, FaultsAreFoundOnTheirLines) {
 }
 
 TEST(ByteFindings, LfCrLinesAreListedForTheTreeCheck) {
-    const check::ByteScan scan = check::ScanFileBytes("tree.txt", "a\n\rb\n\rc\r\n\r\n", FileRole::Tree);
+    const check::ByteScan scan =
+        check::ScanFileBytes("tree.txt", "a\n\rb\n\rc\r\n\r\n", FileRole::Tree);
     EXPECT_EQ(scan.addedEmptyLines, (std::vector<int>{2, 4}));
 }
 

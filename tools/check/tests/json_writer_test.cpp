@@ -14,16 +14,16 @@ TEST(JsonString, EscapesWhatJsonForbidsAndRepairsBadUtf8) {
     } cases[] = {
         {"plain", "\"plain\""},
         {"a\"b\\c", "\"a\\\"b\\\\c\""},
-        {"\r\n\t", "\"\\r\\n\\t\""},
+        {"\r\n\t", "\"\\u000d\\u000a\\u0009\""},
         {"\x01\x1f\x7f", "\"\\u0001\\u001f\\u007f\""},
         {"a\0b"s, "\"a\\u0000b\""},
         {"ソフト\\", "\"ソフト\\\\\""},
         {"\xF0\x9F\x93\x80", "\"\xF0\x9F\x93\x80\""}, // four bytes, kept
         {"\xFF", "\"" + fffd + "\""},
-        {"\xE3\x81", "\"" + fffd + fffd + "\""},           // cut short
-        {"\xC0\xAF", "\"" + fffd + fffd + "\""},           // overlong slash
+        {"\xE3\x81", "\"" + fffd + fffd + "\""},            // cut short
+        {"\xC0\xAF", "\"" + fffd + fffd + "\""},            // overlong slash
         {"\xED\xA0\x80", "\"" + fffd + fffd + fffd + "\""}, // surrogate
-        {"\x93\xC1", "\"" + fffd + fffd + "\""},           // Shift-JIS left unconverted
+        {"\x93\xC1", "\"" + fffd + fffd + "\""},            // Shift-JIS left unconverted
     };
     for (const auto& c : cases)
         EXPECT_EQ(check::JsonString(c.in), c.out) << c.in;

@@ -14,7 +14,8 @@ TEST(WorkedExample, JsonTellsWhatTheBrowserShows) {
     const content::DiscDirs dirs = disc.dirs();
     const std::string json = check::JsonReport(disc.Report());
     const std::string expected = R"({
-  "programDir": ")" + dirs.programDir + R"(",
+  "programDir": ")" + dirs.programDir +
+                                 R"(",
   "htmlDir": ")" + dirs.htmlDir + R"(",
   "tree": [
     {"index": 0, "level": 0, "text": "Feature", "kind": "heading"},
@@ -88,9 +89,10 @@ TEST(WorkedExample, OnlyTheMissingButtonFileIsReported) {
 TEST(WorkedExample, TextNamesStartTreeAndFindings) {
     ExampleDisc disc;
     const std::string text = check::TextReport(disc.Report());
-    for (const char* part : {"Start:             node 1 \"Cover story\"", "\"Feature\" [heading, open]",
-                             "button 1 \"Read me\" -> feature\\readme.txt (left 178, top 7, width 176)",
-                             "\nbutton.txt:5: warning: ", "0 errors, 1 warning, 0 notes"})
+    for (const char* part :
+         {"Start:             node 1 \"Cover story\"", "\"Feature\" [heading, open]",
+          "button 1 \"Read me\" -> feature\\readme.txt (left 178, top 7, width 176)",
+          "\nbutton.txt:5: warning: ", "0 errors, 1 warning, 0 notes"})
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
 }
 

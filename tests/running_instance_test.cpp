@@ -1,0 +1,70 @@
+#include "browser_process.h"
+#include "browser_texts.h"
+#include "disc_copy.h"
+#include "foreign_window.h"
+#include "wait.h"
+#include "window_finder.h"
+#include "x_client.h"
+#include "xvfb_server.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace whole_program {
+namespace {
+
+struct InstanceCase final {
+    const char* name;
+    int width;
+    int height;
+    CaptionProperty property;
+};
+
+// A start that finds a top-level window captioned as the main form, whoever made it, ends at once
+// with status 0 and shows nothing: no second main window, and no screen-size message even on a
+// screen that is too small, because the running instance is looked for first.
+TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormEndsTheStartSilently) {
+    const InstanceCase cases[] = {
+        {"1024x768, caption in WM_NAME", 1024, 768, CaptionProperty::WmName},
+        {"1024x768, caption in _NET_WM_NAME", 1024, 768, CaptionProperty::NetWmName},
+        {"799x600 (too small), caption in WM_NAME", 799, 600, CaptionProperty::WmName},
+    };
+    for (const InstanceCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        const XvfbServer server(test.width, test.height);
+        const XClient client(server.display());
+        const WindowFinder windows(client);
+        const xcb_window_t theirs = CreateCaptionedWindow(client, kMainFormCaption, test.property);
+        const DiscCopy disc = CopyOfSampleDisc();
+        BrowserProcess browser(disc, server.display());
+
+        // Watched the whole time, so that a window shown and taken down again before the exit
+        // is caught too.
+        std::set<xcb_window_t> mainForms;
+        std::set<xcb_window_t> messageBoxes;
+        const auto status = WaitFor(
+            [&] {
+                for (const xcb_window_t window : windows.Captioned(kMainFormCaption)) {
+                    mainForms.insert(window);
+                }
+                for (const xcb_window_t window : windows.ViewableCaptioned(kApplicationTitle)) {
+                    messageBoxes.insert(window);
+                }
+                return browser.WaitForExit(0ms);
+            },
+            10s, 10ms);
+
+        ASSERT_TRUE(status) << "still running 10 s after the start; output:\n" << browser.Output();
+        EXPECT_EQ(*status, ExitStatus::Exited(0)) << browser.Output();
+        EXPECT_EQ(mainForms, std::set<xcb_window_t>{theirs})
+            << "a window captioned \"" << kMainFormCaption << "\" besides the test's own";
+        EXPECT_TRUE(messageBoxes.empty()) << "a window titled \"" << kApplicationTitle
+                                          << "\" was shown";
+        EXPECT_TRUE(windows.IsViewable(theirs)) << "the other program's window must stay";
+    }
+}
+
+} // namespace
+} // namespace whole_program

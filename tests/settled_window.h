@@ -1,0 +1,21 @@
+#pragma once
+
+#include "window_finder.h"
+#include "x_client.h"
+
+#include <chrono>
+#include <optional>
+
+namespace whole_program {
+
+// A point of the skin's dark green issue bar, right of the label's text, relative to the window.
+inline constexpr int kIssueBarX = 585;
+inline constexpr int kIssueBarY = 172;
+
+// The program's main window once a reader could use it: viewable and painted (its issue bar
+// shows on the screen). Qt may replace the first X window it maps with another while the HTML
+// view starts, so the window is looked up only once it shows its skin.
+std::optional<xcb_window_t> WaitForSettledMainWindow(const XClient& client,
+                                                     std::chrono::milliseconds limit);
+
+} // namespace whole_program

@@ -1,0 +1,96 @@
+// The window with the real HTML view: the first page at start, a link followed in the page moves
+// the tree and refills the launch strip, Back moves the tree the same way, and a launch button
+// runs a script from the disc in its own directory.
+
+#include "content/tests/temp_disc.h"
+#include "ui/contents_tree_view.h"
+#include "ui/launch_button.h"
+#include "ui/show_exception.h"
+#include "ui/tform1.h"
+#include "ui/unit1.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 15000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(25);
+    }
+    return true;
+}
+
+TEST(RealView, LinksBackAndLaunchWithTheEngine) {
+    testing_disc::TempDisc disc;
+    disc.write("menu/tree.txt", "Pages\r\n\tFirst\r\n\tSecond\r\n");
+    disc.write("menu/html.txt", "\r\nfirst.htm\r\nsub\\Second.htm\r\n");
+    disc.write("menu/button.txt", "\r\n\r\nsub\\second.txt\r\n");
+    disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
+    disc.write("_html/first.htm", "<html><head><meta charset=\"Shift_JIS\"></head><body>"
+                                  "<a id=\"go\" href=\"sub/Second.htm\">next</a></body></html>");
+    disc.write("_html/sub/Second.htm", "<html><body><p id=\"second\">second</p></body></html>");
+    disc.write("_html/sub/second.txt", "Run it\r\nsub\\tools\\run.sh\r\n");
+    const std::string script =
+        disc.write("_html/sub/tools/run.sh", "#!/bin/sh\necho ran > launched.txt\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+
+    ProgramDir = disc.programDir();
+    HtmlDir = disc.htmlDir();
+    HtmlList = std::make_unique<content::StringList>();
+    ButtonList = std::make_unique<content::StringList>();
+    NavFromBrowser = false;
+    QStringList reports;
+    SetErrorReportSinkForTesting([&](const QString& text) { reports << text; });
+    {
+        TForm1 form;
+        form.show();
+        auto* view = qobject_cast<QWebEngineView*>(form.WebBrowser);
+        ASSERT_NE(view, nullptr);
+        const auto showing = [&](const char* file) {
+            return view->url().toLocalFile().endsWith(QString::fromLatin1(file));
+        };
+        bool loaded = false;
+        QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
+
+        // Start: the first node with a page is selected and its page shown.
+        ASSERT_TRUE(WaitFor([&] { return showing("first.htm") && loaded; }));
+        EXPECT_EQ(form.TreeView->SelectedNode(), 1);
+        EXPECT_EQ(form.StripHeight(), 0);
+
+        // A link followed in the page selects its node and refills the strip.
+        loaded = false;
+        view->page()->runJavaScript(QStringLiteral("document.getElementById('go').click();"));
+        ASSERT_TRUE(WaitFor([&] { return form.TreeView->SelectedNode() == 2; }));
+        ASSERT_TRUE(
+            WaitFor([&] { return form.StripHeight() == 34 && showing("Second.htm") && loaded; }));
+        EXPECT_EQ(ButtonTargets[0], "sub\\tools\\run.sh");
+
+        // Back: the view goes back and the tree follows.
+        form.btnBackClick();
+        ASSERT_TRUE(WaitFor([&] { return form.TreeView->SelectedNode() == 1; }));
+        ASSERT_TRUE(WaitFor([&] { return showing("first.htm"); }));
+
+        // Forward to the second page again through the tree, then launch its script.
+        form.TreeView->SelectNode(2);
+        ASSERT_TRUE(WaitFor([&] { return form.StripHeight() == 34; }));
+        form.btnPanel0Click(form.btnPanel[0]);
+        EXPECT_TRUE(WaitFor(
+            [&] { return std::filesystem::exists(disc.root() / "_html/sub/tools/launched.txt"); }));
+    }
+    EXPECT_TRUE(reports.isEmpty()) << reports.join(QLatin1Char('\n')).toStdString();
+    SetErrorReportSinkForTesting(nullptr);
+    HtmlList.reset();
+    ButtonList.reset();
+}
+
+} // namespace
