@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -14,11 +15,22 @@ std::function<void(const QUrl&)>& InjectedOpener() {
     return opener;
 }
 
-void OpenOnDesktop(const QUrl& url) {
+// Hands the address to the desktop. For a file, the desktop's own opener is started directly
+// (no shell, the address as its one argument) in the target's directory, so that the program it
+// picks starts there too; where there is none, Qt asks the desktop its own way.
+void OpenOnDesktop(const QUrl& url, const QString& workingDirectory = {}) {
     if (const auto& opener = InjectedOpener()) {
         opener(url);
         return;
     }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (!workingDirectory.isEmpty()) {
+        const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (!xdgOpen.isEmpty() &&
+            QProcess::startDetached(xdgOpen, {url.toString(QUrl::FullyEncoded)}, workingDirectory))
+            return;
+    }
+#endif
     QDesktopServices::openUrl(url);
 }
 
@@ -36,7 +48,7 @@ void ShellOpenFile(const QString& path, const QString& workingDirectory) {
         QProcess::startDetached(absolutePath, {}, workingDirectory);
         return;
     }
-    OpenOnDesktop(QUrl::fromLocalFile(absolutePath));
+    OpenOnDesktop(QUrl::fromLocalFile(absolutePath), workingDirectory);
 }
 
 void SetDesktopOpenerForTesting(std::function<void(const QUrl&)> opener) {
