@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv) {
     PrepareProcessEnvironment();
+    if (!DisplayCanBeOpened())
+        return 1;
     TQuilApplication application(argc, argv);
     design_fonts::RegisterSubstitutions();
     StartUpSharedState();

@@ -1,8 +1,10 @@
 #include "app/quil_application.h"
 
+#include "platform/display_check.h"
 #include "ui/show_exception.h"
 
 #include <QtGlobal>
+#include <cstdio>
 #include <unistd.h>
 
 void PrepareProcessEnvironment() {
@@ -17,6 +19,17 @@ void PrepareProcessEnvironment() {
     }
 #endif
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+bool DisplayCanBeOpened() {
+#ifdef Q_OS_LINUX
+    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !platform::DisplayReachable()) {
+        std::fprintf(stderr, "Quillore CD-ROM Browser: cannot open the X display \"%s\"\n",
+                     qgetenv("DISPLAY").constData());
+        return false;
+    }
+#endif
+    return true;
 }
 
 TQuilApplication::TQuilApplication(int& argc, char** argv) : QApplication(argc, argv) {}

@@ -7,6 +7,9 @@
 // Wayland allows a client), and the engine's sandbox, which cannot run as root.
 void PrepareProcessEnvironment();
 
+// Whether the window system can be reached; says why on the standard error when it cannot.
+bool DisplayCanBeOpened();
+
 // The application object. An error that escapes the handling of an event is shown by the
 // general error report, and the loop goes on with the next event.
 class TQuilApplication final : public QApplication {

@@ -39,6 +39,8 @@ DiscCopy::~DiscCopy() {
     fs::remove_all(m_root, ignored);
 }
 
-DiscCopy CopyOfSampleDisc() { return DiscCopy(QUILCD_DISC_DIR, QUILCD_PROGRAM); }
+DiscCopy CopyOfSampleDisc() {
+    return DiscCopy(QUILCD_DISC_DIR, QUILCD_PROGRAM);
+}
 
 } // namespace whole_program

@@ -6,8 +6,8 @@ xcb_window_t CreateCaptionedWindow(const XClient& client, std::string_view capti
                                    CaptionProperty property) {
     xcb_connection_t* connection = client.connection();
     const xcb_window_t window = xcb_generate_id(connection);
-    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, client.root(), 20, 20, 200, 100,
-                      0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, client.root(), 20, 20, 200, 100, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
     const bool netWm = property == CaptionProperty::NetWmName;
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window,
                         netWm ? client.Atom("_NET_WM_NAME") : xcb_atom_t{XCB_ATOM_WM_NAME},

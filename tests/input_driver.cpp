@@ -10,7 +10,9 @@ namespace whole_program {
 namespace {
 
 // Lets the program take each event in before the next, as a hand would.
-void Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(80)); }
+void Pause() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+}
 
 } // namespace
 

@@ -100,8 +100,7 @@ TEST(MainWindow, ClosingTheWindowEndsTheProgramWithStatusZero) {
         BrowserProcess browser(disc, server.display());
 
         const auto window = WaitForSettledMainWindow(client, 20s);
-        ASSERT_TRUE(window) << "no painted main window within 20 s; output:\n"
-                            << browser.Output();
+        ASSERT_TRUE(window) << "no painted main window within 20 s; output:\n" << browser.Output();
         const std::optional<Rect> at = windows.Geometry(*window);
         ASSERT_TRUE(at);
         ASSERT_TRUE(browser.IsRunning());

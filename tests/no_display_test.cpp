@@ -20,13 +20,13 @@ TEST(NoDisplay, EndsPromptlyWithAFailureStatusAndSaysWhy) {
 
     const auto status = browser.WaitForExit(10s);
     ASSERT_TRUE(status) << "still running 10 s after a start without a display";
-    EXPECT_TRUE(status->exited && status->code != 0)
-        << "ended by " << *status << "; output:\n" << browser.Output();
+    EXPECT_TRUE(status->exited && status->code != 0) << "ended by " << *status << "; output:\n"
+                                                     << browser.Output();
     std::string output = browser.Output();
     std::transform(output.begin(), output.end(), output.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    EXPECT_NE(output.find("display"), std::string::npos)
-        << "nothing about the display in:\n" << browser.Output();
+    EXPECT_NE(output.find("display"), std::string::npos) << "nothing about the display in:\n"
+                                                         << browser.Output();
 }
 
 } // namespace

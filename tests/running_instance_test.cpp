@@ -60,8 +60,8 @@ TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormEndsTheStartSilently) {
         EXPECT_EQ(*status, ExitStatus::Exited(0)) << browser.Output();
         EXPECT_EQ(mainForms, std::set<xcb_window_t>{theirs})
             << "a window captioned \"" << kMainFormCaption << "\" besides the test's own";
-        EXPECT_TRUE(messageBoxes.empty()) << "a window titled \"" << kApplicationTitle
-                                          << "\" was shown";
+        EXPECT_TRUE(messageBoxes.empty())
+            << "a window titled \"" << kApplicationTitle << "\" was shown";
         EXPECT_TRUE(windows.IsViewable(theirs)) << "the other program's window must stay";
     }
 }

@@ -34,9 +34,8 @@ uint8_t Channel(uint32_t pixel, uint32_t mask) {
 std::ostream& operator<<(std::ostream& out, const Rgb& colour) {
     const auto flags = out.flags();
     const auto fill = out.fill();
-    out << '#' << std::hex << std::uppercase << std::setfill('0') << std::setw(2)
-        << int{colour.red} << std::setw(2) << int{colour.green} << std::setw(2)
-        << int{colour.blue};
+    out << '#' << std::hex << std::uppercase << std::setfill('0') << std::setw(2) << int{colour.red}
+        << std::setw(2) << int{colour.green} << std::setw(2) << int{colour.blue};
     out.flags(flags);
     out.fill(fill);
     return out;
@@ -50,8 +49,8 @@ std::optional<Rgb> PixelAt(const XClient& client, int x, int y) {
     xcb_connection_t* connection = client.connection();
     xcb_get_image_reply_t* reply = xcb_get_image_reply(
         connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, client.root(),
-                      static_cast<int16_t>(x), static_cast<int16_t>(y), 1, 1, ~0u),
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, client.root(), static_cast<int16_t>(x),
+                      static_cast<int16_t>(y), 1, 1, ~0u),
         nullptr);
     std::optional<Rgb> colour;
     if (reply != nullptr && xcb_get_image_data_length(reply) >= 3) {

@@ -26,7 +26,7 @@ std::optional<std::string> AskOnce(const XClient& client, xcb_window_t requestor
     const auto converted = WaitFor(
         [&]() -> std::optional<bool> {
             while (const std::unique_ptr<xcb_generic_event_t, FreeEvent> event{
-                       xcb_poll_for_event(connection)}) {
+                xcb_poll_for_event(connection)}) {
                 if ((event->response_type & 0x7F) == XCB_SELECTION_NOTIFY) {
                     const auto* notify =
                         reinterpret_cast<const xcb_selection_notify_event_t*>(event.get());
@@ -56,9 +56,9 @@ std::optional<std::string> SelectionText(const XClient& client, std::string_view
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
     const xcb_atom_t selectionAtom = client.Atom(selection);
     // The owner may take a moment to claim the selection, so ask again until it answers.
-    const auto text = WaitFor(
-        [&] { return AskOnce(client, requestor, selectionAtom, std::chrono::seconds(1)); }, limit,
-        std::chrono::milliseconds(100));
+    const auto text =
+        WaitFor([&] { return AskOnce(client, requestor, selectionAtom, std::chrono::seconds(1)); },
+                limit, std::chrono::milliseconds(100));
     xcb_destroy_window(connection, requestor);
     xcb_flush(connection);
     return text;

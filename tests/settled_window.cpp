@@ -10,13 +10,27 @@ std::optional<xcb_window_t> WaitForSettledMainWindow(const XClient& client,
                                                      std::chrono::milliseconds limit) {
     const WindowFinder windows(client);
     constexpr Rgb kIssueBar{0x50, 0x6A, 0x44};
+    // The first X window can be painted before it is replaced, so a window counts only once it
+    // has shown its skin for a while.
+    constexpr auto kSteady = std::chrono::milliseconds(500);
+    std::optional<xcb_window_t> candidate;
+    auto since = std::chrono::steady_clock::now();
     return WaitFor(
         [&]() -> std::optional<xcb_window_t> {
+            std::optional<xcb_window_t> painted;
             for (const xcb_window_t window : windows.ViewableCaptioned(kMainFormCaption)) {
                 const std::optional<Rect> at = windows.Geometry(window);
                 if (at && PixelAt(client, at->x + kIssueBarX, at->y + kIssueBarY) == kIssueBar) {
-                    return window;
+                    painted = window;
                 }
+            }
+            if (painted != candidate) {
+                candidate = painted;
+                since = std::chrono::steady_clock::now();
+                return std::nullopt;
+            }
+            if (candidate && std::chrono::steady_clock::now() - since >= kSteady) {
+                return candidate;
             }
             return std::nullopt;
         },

@@ -13,8 +13,8 @@ inline constexpr int kIssueBarX = 585;
 inline constexpr int kIssueBarY = 172;
 
 // The program's main window once a reader could use it: viewable and painted (its issue bar
-// shows on the screen). Qt may replace the first X window it maps with another while the HTML
-// view starts, so the window is looked up only once it shows its skin.
+// shows on the screen), and still the same X window half a second later. Qt replaces the first
+// X window it maps with another while the HTML view starts.
 std::optional<xcb_window_t> WaitForSettledMainWindow(const XClient& client,
                                                      std::chrono::milliseconds limit);
 

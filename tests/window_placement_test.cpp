@@ -53,8 +53,7 @@ TEST(WindowPlacement, MaximisedOnExactly800x600AndCentredOnOtherScreens) {
         BrowserProcess browser(disc, server.display());
 
         const auto window = WaitForSettledMainWindow(client, 20s);
-        ASSERT_TRUE(window) << "no painted main window within 20 s; output:\n"
-                            << browser.Output();
+        ASSERT_TRUE(window) << "no painted main window within 20 s; output:\n" << browser.Output();
         EXPECT_EQ(windows.Geometry(*window), test.expected);
         const std::vector<std::string> maximised{"_NET_WM_STATE_MAXIMIZED_HORZ",
                                                  "_NET_WM_STATE_MAXIMIZED_VERT"};

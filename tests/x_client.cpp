@@ -14,7 +14,9 @@ XClient::XClient(const std::string& display) : m_connection(xcb_connect(display.
     m_screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
 }
 
-XClient::~XClient() { xcb_disconnect(m_connection); }
+XClient::~XClient() {
+    xcb_disconnect(m_connection);
+}
 
 xcb_atom_t XClient::Atom(std::string_view name) const {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(

@@ -44,8 +44,7 @@ XvfbServer::XvfbServer(int width, int height) {
     if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
         throw std::runtime_error("pipe for Xvfb failed");
     }
-    const std::string screen =
-        std::to_string(width) + "x" + std::to_string(height) + "x24";
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     try {
         m_server = std::make_unique<ChildProcess>(ChildOptions{
             {"Xvfb", "-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"},

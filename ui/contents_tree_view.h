@@ -34,6 +34,8 @@ public:
     bool IsNodeExpanded(int absoluteIndex) const;
     int TopNode() const; // absolute index of the item in the first row, -1 for an empty tree
     int RowStep() const;
+    // Whether a selection change is still waiting out its delay.
+    bool ChangePending() const { return m_changeDelay.isActive(); }
 
     void BeginRebuild();
     void EndRebuild();

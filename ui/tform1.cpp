@@ -60,6 +60,7 @@ TForm1::TForm1(std::unique_ptr<TPageView> pageView)
     setFont(design_fonts::Font(design_fonts::GothicFace(), 12));
     setWindowIcon(QIcon(skin::IconPath()));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    ConfineHtmlEngineToDisc(HtmlDir); // before the view exists: its pages reach this disc only
     CreateComponents();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
@@ -194,6 +195,7 @@ void TForm1::FormCreate() {
     switch (ChooseWindowForm(screen.width(), screen.height(),
                              platform::IsWindows98(platform::SystemVersionValue()))) {
     case WindowForm::Maximised:
+        m_maximised = true;
         setWindowState(Qt::WindowMaximized);
         break;
     case WindowForm::Rounded:
@@ -206,6 +208,22 @@ void TForm1::FormCreate() {
     ReportFailures([this] {
         content::RunLoadSequence({ProgramDir, HtmlDir}, m_tree, *HtmlList, *ButtonList, *this);
     });
+}
+
+bool TForm1::event(QEvent* event) {
+    // The HTML view's first page makes Qt create the window's native window anew, for the
+    // engine's drawing, and the new one is mapped without the maximised state. Shown again, it
+    // carries the state from the start, as the first one did.
+    if (event->type() == QEvent::WinIdChange && m_maximised && windowHandle() && isVisible()) {
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && windowHandle()) {
+                hide();
+                setWindowState(Qt::WindowNoState); // so that the state below is news to Qt
+                showMaximized();
+            }
+        });
+    }
+    return QWidget::event(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

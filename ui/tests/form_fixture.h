@@ -2,6 +2,7 @@
 
 #include "content/tests/temp_disc.h"
 #include "fake_page_view.h"
+#include "ui/contents_tree_view.h"
 #include "ui/show_exception.h"
 #include "ui/tform1.h"
 #include "ui/unit1.h"
@@ -64,8 +65,13 @@ public:
         return QUrl::fromLocalFile(QString::fromStdString(disc.htmlDir() + relative));
     }
 
-    // Lets the change delay and posted work run.
-    static void Settle(int ms = 120) { QTest::qWait(ms); }
+    // Lets the change delay and posted work run, however slow the machine is at the moment.
+    void Settle(int ms = 120) const {
+        QTest::qWait(ms);
+        if (form)
+            WaitFor([this] { return !form->TreeView->ChangePending(); });
+        QTest::qWait(10);
+    }
 
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
         QElapsedTimer timer;

@@ -55,9 +55,9 @@ TEST_F(Navigation, ChoosingEntriesAndHeadings) {
 
     // A quick run of selections gives one change, for the last node.
     form->TreeView->SelectNode(1);
-    QTest::qWait(10);
+    QCoreApplication::processEvents();
     form->TreeView->SelectNode(2);
-    QTest::qWait(10);
+    QCoreApplication::processEvents();
     form->TreeView->SelectNode(4);
     Settle();
     EXPECT_EQ(navigations, (std::vector<QUrl>{Page("feature/talk.htm"), Page("soft/util.htm")}));
