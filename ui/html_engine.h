@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class QWebEngineProfile;
 
 // The HTML engine's life in the process: started before the window and stopped after it. Pages
@@ -8,3 +10,9 @@ class QWebEngineProfile;
 void StartHtmlEngine();
 void StopHtmlEngine();
 QWebEngineProfile* HtmlEngineProfile();
+
+// Confines the pages to the disc whose content directory is given: every local file they show
+// or load must lie inside the disc root (the content directory's parent, resolved now). Until it
+// is called no local file loads at all. Nothing a page does starts a program or saves a file:
+// links to unknown schemes go nowhere and every download is cancelled.
+void ConfineHtmlEngineToDisc(const std::string& nativeHtmlDir);

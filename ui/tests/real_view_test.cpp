@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -60,7 +61,16 @@ TEST(RealView, LinksBackAndLaunchWithTheEngine) {
             return view->url().toLocalFile().endsWith(QString::fromLatin1(file));
         };
         bool loaded = false;
-        QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
+        int loading = 0; // loads started and not finished yet
+        QObject::connect(view, &QWebEngineView::loadStarted, [&] { ++loading; });
+        QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) {
+            loaded = ok;
+            loading = std::max(0, loading - 1);
+        });
+        // Settled: no selection change waiting for its delay, and no load under way.
+        const auto settled = [&] {
+            return !form.TreeView->ChangePending() && loading == 0;
+        };
 
         // Start: the first node with a page is selected and its page shown.
         ASSERT_TRUE(WaitFor([&] { return showing("first.htm") && loaded; }));
@@ -73,6 +83,7 @@ TEST(RealView, LinksBackAndLaunchWithTheEngine) {
         ASSERT_TRUE(WaitFor([&] { return form.TreeView->SelectedNode() == 2; }));
         ASSERT_TRUE(
             WaitFor([&] { return form.StripHeight() == 34 && showing("Second.htm") && loaded; }));
+        ASSERT_TRUE(WaitFor(settled)); // the tree's own request for the page has come and gone
         EXPECT_EQ(ButtonTargets[0], "sub\\tools\\run.sh");
 
         // Back: the view goes back and the tree follows.

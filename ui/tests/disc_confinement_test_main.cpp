@@ -1,0 +1,61 @@
+// The disc-confinement tests run on a real X server (Xvfb in the test command) with a home of
+// their own: the hostile page's "reader's files" live there, and the test of what a shown disc
+// leaves behind starts this program again with another fresh home.
+
+#include "ui/design_fonts.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+int ShowPagesAndQuitForTest(const std::string& discRoot);
+
+namespace {
+
+void PrepareEngineEnvironment() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Listing the tests (done at build time, with no display) needs no application object.
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--gtest_list_tests") {
+            ::testing::InitGoogleTest(&argc, argv);
+            return RUN_ALL_TESTS();
+        }
+    }
+    PrepareEngineEnvironment();
+    if (argc == 3 && std::string_view(argv[1]) == "--show-pages-and-quit") {
+        QApplication application(argc, argv);
+        design_fonts::RegisterSubstitutions();
+        return ShowPagesAndQuitForTest(argv[2]);
+    }
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "quilcd-home-XXXXXX").string();
+    const std::string home = ::mkdtemp(pattern.data());
+    ::setenv("HOME", home.c_str(), 1);
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+        ::unsetenv(name);
+    int result = 0;
+    {
+        QApplication application(argc, argv);
+        design_fonts::RegisterSubstitutions();
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return result;
+}
