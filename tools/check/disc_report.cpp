@@ -46,11 +46,14 @@ std::vector<int> ScanListFiles(const content::DiscDirs& dirs, Findings& findings
 }
 
 std::vector<DiscReport::TreeEntry> TreeEntries(const LoadOutcome& load) {
+    // One flag per node: a disc may open hundreds of thousands of groups.
+    std::vector<bool> opened(static_cast<std::size_t>(load.tree.Count()), false);
+    for (const int i : load.expanded)
+        opened[static_cast<std::size_t>(i)] = true;
     std::vector<DiscReport::TreeEntry> entries;
     for (int i = 0; i < load.tree.Count(); ++i)
-        entries.push_back(
-            {i, load.tree[i].level, content::Cp932ToUtf8(load.tree[i].text), load.tree.KindOf(i),
-             std::find(load.expanded.begin(), load.expanded.end(), i) != load.expanded.end()});
+        entries.push_back({i, load.tree[i].level, content::Cp932ToUtf8(load.tree[i].text),
+                           load.tree.KindOf(i), opened[static_cast<std::size_t>(i)]});
     return entries;
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 
 namespace check {
 namespace {
@@ -33,10 +34,11 @@ private:
 
 void AddBlankNodes(const content::ContentTree& tree, const std::vector<int>& addedEmpty,
                    Findings& findings) {
+    // A file of LF CR line ends adds an empty line for every line it has.
+    const std::set<int> added(addedEmpty.begin(), addedEmpty.end());
     for (int k = 0; k < tree.Count(); ++k) {
         const int line = LineNo(static_cast<std::size_t>(k));
-        if (tree[k].text.empty() &&
-            std::find(addedEmpty.begin(), addedEmpty.end(), line) == addedEmpty.end())
+        if (tree[k].text.empty() && !added.contains(line))
             findings.push_back({Severity::Warning, "tree.txt", line,
                                 "blank line: the tree shows an entry with no text (node " +
                                     std::to_string(k) + ")"});

@@ -1,0 +1,63 @@
+#include "error_reports.h"
+
+#include "browser_texts.h"
+#include "selection_reader.h"
+#include "wait.h"
+
+#include <stdexcept>
+#include <thread>
+
+namespace whole_program {
+namespace {
+
+// Height of the middle of a message box's first line of text, below its top edge.
+constexpr int kFirstLineY = 20;
+
+} // namespace
+
+void ErrorReports::CloseShowing(bool read) {
+    // A report raised while another is open is modal over it, so the earlier one takes no keys
+    // until the later one is closed: try the newest (topmost) first.
+    for (;;) {
+        const std::vector<xcb_window_t> boxes = m_windows.ViewableCaptioned(kApplicationTitle);
+        if (boxes.empty()) {
+            return;
+        }
+        bool closedOne = false;
+        for (auto box = boxes.rbegin(); box != boxes.rend() && !closedOne; ++box) {
+            std::string text;
+            if (read) {
+                // The text is selectable with the mouse, and what is selected becomes the PRIMARY
+                // selection. A short report is the box's first line, centred under its title.
+                if (const std::optional<Rect> at = m_windows.Geometry(*box)) {
+                    m_input.TripleClick(at->x + at->width / 2, at->y + kFirstLineY);
+                    text = SelectionText(m_client, "PRIMARY", 2s).value_or("");
+                }
+            }
+            m_input.TypeInto(*box, "Return");
+            if (WaitFor([&] { return !m_windows.IsViewable(*box); }, 3s)) {
+                closedOne = true;
+                ++m_closed;
+                if (read) {
+                    m_texts.push_back(text);
+                }
+            }
+        }
+        if (!closedOne) {
+            throw std::runtime_error("no error report closes on Return");
+        }
+    }
+}
+
+void ErrorReports::CloseUntilQuiet(std::chrono::milliseconds quiet, bool read) {
+    auto lastSeen = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - lastSeen < quiet) {
+        if (!m_windows.ViewableCaptioned(kApplicationTitle).empty()) {
+            CloseShowing(read);
+            lastSeen = std::chrono::steady_clock::now();
+        }
+        std::this_thread::sleep_for(25ms);
+    }
+}
+
+} // namespace whole_program
