@@ -2,6 +2,8 @@
 
 #include "content/content_error.h"
 #include "content/file_read.h"
+#include "content/huge_pages.h"
+#include "content/line_cursor.h"
 #include "content/line_rule.h"
 
 namespace content {
@@ -31,6 +33,11 @@ int ContentTree::ChildAt(int parent, int row) const {
 void ContentTree::Clear() {
     m_nodes.clear();
     Finish();
+}
+
+void ContentTree::Reserve(std::size_t nodes) {
+    m_nodes.reserve(nodes);
+    AdviseHugePages(m_nodes.data(), m_nodes.capacity() * sizeof(Node));
 }
 
 void ContentTree::Append(std::string text, int parent) {
@@ -70,22 +77,26 @@ void BuildTree(const std::string& bytes, ContentTree& tree) {
         ~FinishOnExit() { tree.Finish(); }
     } finish{tree};
 
+    // Each node's text is made straight from the file's bytes: no list of lines in between.
+    const std::string_view text = std::string_view(bytes).substr(0, TextEnd(bytes));
+    tree.Reserve(CountLines(text));
     std::vector<int> chain; // chain[k]: the last node at level k on the current branch
-    for (std::string& line : SplitLines(bytes)) {
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.Next(line);) {
         std::size_t blanks = 0;
         while (blanks < line.size() && (line[blanks] == '\t' || line[blanks] == ' '))
             ++blanks;
         const auto level = static_cast<long long>(blanks);
-        std::string text = line.substr(blanks);
+        const std::string_view nodeText = line.substr(blanks);
         long long attachLevel = level;
         if (chain.empty()) {
             attachLevel = 0; // the first line is top-level, however it is indented
         } else if (level >= static_cast<long long>(chain.size()) + 1) {
-            throw LevelError(level, text); // two or more levels deeper than the line before
+            throw LevelError(level, nodeText); // two or more levels deeper than the line before
         }
         chain.resize(static_cast<std::size_t>(attachLevel));
         const int parent = attachLevel == 0 ? -1 : chain.back();
-        tree.Append(std::move(text), parent);
+        tree.Append(std::string(nodeText), parent);
         chain.push_back(tree.Count() - 1);
     }
 }

@@ -38,6 +38,8 @@ public:
     int RowOf(int i) const { return m_rows[static_cast<std::size_t>(i)]; }
 
     void Clear();
+    // Room for this many nodes, so that a large tree.txt is built without moving its nodes.
+    void Reserve(std::size_t nodes);
     // Appends a node after all others; its parent must be -1 or an earlier node whose level is
     // one less. Call Finish() when the last node is in.
     void Append(std::string text, int parent);

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace content {
 
@@ -29,9 +29,22 @@ public:
     std::optional<long long> Find(std::string_view key) const;
 
 private:
+    // One line's key: where its bytes lie in m_keys, and its line. The table is open addressed
+    // and its keys lie in one block, so a lookup reads a slot and the key's bytes, whatever the
+    // size of the list: a hash map of strings reads a bucket, a node and the string besides.
+    struct Slot {
+        std::size_t hash = 0;
+        std::size_t offset = 0;
+        std::size_t length = 0;
+        long long line = -1; // -1: the slot is free
+    };
+
+    std::size_t SlotOf(std::string_view key, std::size_t hash) const;
+
     bool m_valid = false;
-    std::string m_dirKey;                               // HtmlDir in key form
-    std::unordered_map<std::string, long long> m_lines; // lowered line -> smallest index
+    std::string m_dirKey;      // HtmlDir in key form
+    std::string m_keys;        // the lowered lines, one after the other
+    std::vector<Slot> m_slots; // a power of two of them, at most three quarters used
 };
 
 } // namespace content
