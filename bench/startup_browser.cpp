@@ -5,24 +5,13 @@
 //   scripts/run-startup-benchmarks
 
 #include "app/entry_routine.h"
-#include "app/quil_application.h"
-#include "app/shared_state_lifetime.h"
+#include "app/program_run.h"
 #include "bench/first_page_quit.h"
-#include "ui/design_fonts.h"
 
 int main(int argc, char** argv) {
-    PrepareProcessEnvironment();
-    if (!DisplayCanBeOpened())
-        return 1;
-    TQuilApplication application(argc, argv);
-    design_fonts::RegisterSubstitutions();
-    StartUpSharedState();
-    bool loaded = false;
-    {
+    return RunProgram(argc, argv, [] {
         const TFirstPageQuit firstPage;
         QuilCDBrowser();
-        loaded = firstPage.Loaded();
-    }
-    ShutDownSharedState();
-    return loaded ? 0 : 1;
+        return firstPage.Loaded() ? 0 : 1;
+    });
 }

@@ -4,6 +4,7 @@
 #include "x_client.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace whole_program {
@@ -17,5 +18,12 @@ inline constexpr int kIssueBarY = 172;
 // X window it maps with another while the HTML view starts.
 std::optional<xcb_window_t> WaitForSettledMainWindow(const XClient& client,
                                                      std::chrono::milliseconds limit);
+
+// The same wait with the caller's sign of a painted window (given the window's screen
+// rectangle) and something to do at every look (such as closing error reports).
+std::optional<xcb_window_t> WaitForSteadyMainWindow(const XClient& client,
+                                                    std::chrono::milliseconds limit,
+                                                    const std::function<bool(const Rect&)>& painted,
+                                                    const std::function<void()>& eachLook = {});
 
 } // namespace whole_program

@@ -8,6 +8,7 @@
 #include "ui/show_exception.h"
 #include "ui/tform1.h"
 #include "ui/unit1.h"
+#include "wait_for.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -64,17 +65,6 @@ public:
 private:
     fs::path m_path;
 };
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 15000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(25);
-    }
-    return true;
-}
 
 QString Text(const std::string& bytes) {
     return QString::fromStdString(bytes);

@@ -2,6 +2,7 @@
 // their own: the hostile page's "reader's files" live there, and the test of what a shown disc
 // leaves behind starts this program again with another fresh home.
 
+#include "test_environment.h"
 #include "ui/design_fonts.h"
 
 #include <QApplication>
@@ -15,26 +16,10 @@
 
 int ShowPagesAndQuitForTest(const std::string& discRoot);
 
-namespace {
-
-void PrepareEngineEnvironment() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    // Listing the tests (done at build time, with no display) needs no application object.
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--gtest_list_tests") {
-            ::testing::InitGoogleTest(&argc, argv);
-            return RUN_ALL_TESTS();
-        }
+    if (ListingTestsOnly(argc, argv)) {
+        ::testing::InitGoogleTest(&argc, argv);
+        return RUN_ALL_TESTS();
     }
     PrepareEngineEnvironment();
     if (argc == 3 && std::string_view(argv[1]) == "--show-pages-and-quit") {

@@ -6,6 +6,7 @@
 #include "ui/show_exception.h"
 #include "ui/tform1.h"
 #include "ui/unit1.h"
+#include "wait_for.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -71,16 +72,5 @@ public:
         if (form)
             WaitFor([this] { return !form->TreeView->ChangePending(); });
         QTest::qWait(10);
-    }
-
-    static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!condition()) {
-            if (timer.elapsed() > timeoutMs)
-                return false;
-            QTest::qWait(20);
-        }
-        return true;
     }
 };

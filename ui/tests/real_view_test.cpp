@@ -8,6 +8,7 @@
 #include "ui/show_exception.h"
 #include "ui/tform1.h"
 #include "ui/unit1.h"
+#include "wait_for.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -19,17 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 15000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(25);
-    }
-    return true;
-}
 
 TEST(RealView, LinksBackAndLaunchWithTheEngine) {
     testing_disc::TempDisc disc;

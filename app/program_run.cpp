@@ -1,0 +1,17 @@
+#include "app/program_run.h"
+
+#include "app/quil_application.h"
+#include "app/shared_state_lifetime.h"
+#include "ui/design_fonts.h"
+
+int RunProgram(int& argc, char** argv, const std::function<int()>& entry) {
+    PrepareProcessEnvironment();
+    if (!DisplayCanBeOpened())
+        return 1;
+    TQuilApplication application(argc, argv);
+    design_fonts::RegisterSubstitutions();
+    StartUpSharedState();
+    const int status = entry();
+    ShutDownSharedState();
+    return status;
+}

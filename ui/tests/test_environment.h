@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QtGlobal>
+
+#include <string_view>
+
+// What every window test program sets up before its application object exists.
+
+// Listing the tests is done at build time, with no display, and needs no application object.
+inline bool ListingTestsOnly(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--gtest_list_tests")
+            return true;
+    return false;
+}
+
+// Qt's X11 platform, and the HTML engine without its sandbox (the tests run as root) and
+// without a GPU.
+inline void PrepareEngineEnvironment() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
