@@ -47,7 +47,7 @@ void BM_SplitThreeFiles(benchmark::State& state) {
     for (auto _ : state) {
         for (const std::string& bytes : files) {
             const auto lines = content::SplitLines(bytes);
-            benchmark::DoNotOptimize(lines.data());
+            benchmark::DoNotOptimize(lines);
         }
     }
 }

@@ -47,7 +47,7 @@ void BM_SplitLines(benchmark::State& state) {
     for (auto _ : state) {
         const auto lines = content::SplitLines(text);
         count = lines.size();
-        benchmark::DoNotOptimize(lines.data());
+        benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = static_cast<double>(count);
     state.SetBytesProcessed(static_cast<long long>(state.iterations() * text.size()));

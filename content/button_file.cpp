@@ -10,7 +10,7 @@ ButtonSlots ButtonSlotsFromLines(const StringList& lines) {
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const std::size_t captionLine = 2 * i;
         if (lines.size() >= captionLine + 2 && !lines[captionLine].empty())
-            slots[i] = {true, lines[captionLine], lines[captionLine + 1]};
+            slots[i] = {true, std::string(lines[captionLine]), std::string(lines[captionLine + 1])};
     }
     return slots;
 }
@@ -23,7 +23,7 @@ ButtonSlots ReadButtonFile(const std::string& nativePath) {
 
 std::optional<ButtonSlots> ReadButtonsOfNode(const std::string& htmlDir,
                                              const StringList& buttonList, long long n) {
-    const std::string& name = ListEntry(buttonList, n);
+    const std::string_view name = ListEntry(buttonList, n);
     if (name.empty())
         return std::nullopt;
     const std::string path = ResolveDiscPath(htmlDir, name);

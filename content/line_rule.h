@@ -1,15 +1,20 @@
 #pragma once
 
+#include "content/string_list.h"
+
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace content {
 
 // The one line rule of every content file. CR LF, a lone CR and a lone LF each end a line; LF
 // CR is two line ends with an empty line between them. A NUL byte ends the text. A last line
 // without a line end counts; a line end at the very end adds no empty line. Nothing is trimmed.
-std::vector<std::string> SplitLines(std::string_view bytes);
+StringList SplitLines(std::string_view bytes);
+
+// The same for bytes the caller gives away (a file just read): the list keeps them as its text
+// instead of copying them.
+StringList SplitOwnedLines(std::string&& bytes);
 
 // Where the text ends for the line rule: the offset of the first NUL byte, or the size.
 std::size_t TextEnd(std::string_view bytes);

@@ -50,7 +50,7 @@ std::optional<ContentError> RunLoadBlock(const DiscDirs& dirs, ContentTree& tree
                 target.ExpandNode(i);
         StringList init;
         LoadListFile(dirs.programDir + "init.txt", init);
-        target.SetInfoCaption(ListEntry(init, 0));
+        target.SetInfoCaption(std::string(ListEntry(init, 0)));
         target.RepaintTree();
     } catch (const ContentError& error) {
         return error;

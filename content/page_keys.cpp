@@ -48,10 +48,7 @@ PageKeyTable::PageKeyTable(const std::string& nativeHtmlDir, const StringList& h
     m_slots.reserve(slots);
     AdviseHugePages(m_slots.data(), slots * sizeof(Slot)); // fewer faults and TLB misses
     m_slots.resize(slots);
-    std::size_t bytes = 0;
-    for (const std::string& line : htmlList)
-        bytes += line.size();
-    m_keys.reserve(bytes);
+    m_keys.reserve(htmlList.TextBytes());
     for (std::size_t k = 0; k < htmlList.size(); ++k) {
         const std::size_t offset = m_keys.size();
         for (char c : htmlList[k])

@@ -48,7 +48,7 @@ bool SameSlots(const content::ButtonSlots& a, const content::ButtonSlots& b) {
     return true;
 }
 
-void CheckPairRule(const std::vector<std::string>& lines, const content::ButtonSlots& slots) {
+void CheckPairRule(const content::StringList& lines, const content::ButtonSlots& slots) {
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const bool filled = lines.size() >= 2 * i + 2 && !lines[2 * i].empty();
         FUZZ_CHECK(slots[i].used == filled);
@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.Replace(data, size);
 
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> lines = content::SplitLines(bytes);
+    const content::StringList lines = content::SplitLines(bytes);
     const content::ButtonSlots slots = content::ButtonSlotsFromLines(lines);
     CheckPairRule(lines, slots);
     FUZZ_CHECK(SameSlots(content::ReadButtonFile(file.path()), slots));

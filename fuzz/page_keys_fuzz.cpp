@@ -19,7 +19,7 @@ constexpr const char* kHtmlDirs[] = {"/cdrom/_html/", "/media/ディスク/QUILL
 
 // The page view reports the file the resolver opened: the directory, then the line as UTF-8
 // with native separators.
-std::string ReportedPathOf(const std::string& htmlDir, const std::string& line) {
+std::string ReportedPathOf(const std::string& htmlDir, std::string_view line) {
     std::string path = content::Cp932ToUtf8(line);
     for (char& c : path)
         if (c == '\\')
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned flags = data[0];
     const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::size_t nul = rest.find('\0');
-    const std::vector<std::string> lines = content::SplitLines(rest.substr(0, nul));
+    const content::StringList lines = content::SplitLines(rest.substr(0, nul));
     const std::string_view tail =
         nul == std::string_view::npos ? std::string_view() : rest.substr(nul + 1);
 
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A line that names its page in CP932's own spelling of each character, with backslashes,
     // is found again from the path the view reports for it.
     if (fromLine) {
-        const std::string& line = lines[*fromLine];
+        const std::string_view line = lines[*fromLine];
         const bool canonical = content::InvalidCp932Offsets(line).empty() &&
                                content::Utf8ToCp932(content::Cp932ToUtf8(line)) == line;
         if (canonical && line.find('/') == std::string::npos)

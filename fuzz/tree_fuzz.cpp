@@ -20,7 +20,7 @@ bool IsLineEnd(char c) {
 }
 
 // Every line is a run of the text between line ends, found again at its start offset.
-void CheckLines(std::string_view bytes, const std::vector<std::string>& lines) {
+void CheckLines(std::string_view bytes, const content::StringList& lines) {
     const std::size_t textEnd = content::TextEnd(bytes);
     FUZZ_CHECK(textEnd <= bytes.size());
     FUZZ_CHECK(bytes.substr(0, textEnd).find('\0') == std::string_view::npos);
@@ -28,7 +28,7 @@ void CheckLines(std::string_view bytes, const std::vector<std::string>& lines) {
     const std::vector<std::size_t> starts = content::LineStarts(bytes);
     FUZZ_CHECK(starts.size() == lines.size() || starts.size() == lines.size() + 1);
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        const std::string& line = lines[k];
+        const std::string_view line = lines[k];
         for (char c : line)
             FUZZ_CHECK(!IsLineEnd(c) && c != '\0');
         FUZZ_CHECK(starts[k] + line.size() <= textEnd);
@@ -48,9 +48,9 @@ struct Expected {
     std::size_t count = 0;
 };
 
-Expected ExpectedTree(const std::vector<std::string>& lines) {
+Expected ExpectedTree(const content::StringList& lines) {
     Expected e;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         int blanks = 0;
         while (static_cast<std::size_t>(blanks) < line.size() &&
                (line[static_cast<std::size_t>(blanks)] == '\t' ||
@@ -66,7 +66,7 @@ Expected ExpectedTree(const std::vector<std::string>& lines) {
     return e;
 }
 
-void CheckTree(const content::ContentTree& tree, const std::vector<std::string>& lines,
+void CheckTree(const content::ContentTree& tree, const content::StringList& lines,
                const Expected& expected) {
     const int n = tree.Count();
     FUZZ_CHECK(static_cast<std::size_t>(n) == expected.count);
@@ -74,7 +74,7 @@ void CheckTree(const content::ContentTree& tree, const std::vector<std::string>&
     for (int i = 0; i < n; ++i) {
         const content::ContentTree::Node& node = tree[i];
         FUZZ_CHECK(node.level == expected.levels[static_cast<std::size_t>(i)]);
-        const std::string& line = lines[static_cast<std::size_t>(i)];
+        const std::string_view line = lines[static_cast<std::size_t>(i)];
         const std::size_t indent = std::min(line.find_first_not_of("\t "), line.size());
         FUZZ_CHECK(node.text == line.substr(indent));
         FUZZ_CHECK(node.parent < i);
@@ -112,7 +112,7 @@ void CheckTree(const content::ContentTree& tree, const std::vector<std::string>&
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> lines = content::SplitLines(bytes);
+    const content::StringList lines = content::SplitLines(bytes);
     CheckLines(bytes, lines);
 
     const Expected expected = ExpectedTree(lines);

@@ -31,7 +31,7 @@ void TForm1::ShowSelectedPage() {
         const int node = TreeView->SelectedNode();
         if (node < 0)
             return;
-        const std::string page = content::ListEntry(*HtmlList, node);
+        const std::string page(content::ListEntry(*HtmlList, node));
         FillLaunchStrip(node);
         NavigateTo(PageAddress(page));
     } catch (const std::exception&) {

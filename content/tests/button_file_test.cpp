@@ -52,10 +52,10 @@ TEST(ButtonSlots, LinesFrom24OnAreIgnored) {
     EXPECT_EQ(Filled(ButtonSlotsFromLines(Numbered(30))).size(), 12u);
     EXPECT_EQ(Filled(ButtonSlotsFromLines(Numbered(30))).back(), "11:L22>L23");
     EXPECT_EQ(Filled(ButtonSlotsFromLines(Numbered(23))).size(), 11u);
-    StringList twenty = Numbered(20);
-    for (int i = 0; i < 20; i += 2)
-        if (i != 18)
-            twenty[static_cast<std::size_t>(i)].clear();
+    // Twenty lines whose captions are empty but the last one.
+    StringList twenty;
+    for (int i = 0; i < 20; ++i)
+        twenty.push_back(i % 2 == 1 || i == 18 ? "L" + std::to_string(i) : "");
     EXPECT_EQ(Filled(ButtonSlotsFromLines(twenty)), std::vector<std::string>{"9:L18>L19"});
 }
 

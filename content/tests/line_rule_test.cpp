@@ -9,6 +9,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+Lines Collected(const content::StringList& list) {
+    return Lines(list.begin(), list.end());
+}
+
 TEST(SplitLines, FollowsTheLineRule) {
     using namespace std::string_literals;
     const struct {
@@ -28,14 +32,18 @@ TEST(SplitLines, FollowsTheLineRule) {
         {" \tx \t\r\n"s, {" \tx \t"}},
         {"\r\r\n\n"s, {"", "", ""}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(content::SplitLines(c.input), c.lines) << testing::PrintToString(c.input);
+    for (const auto& c : cases) {
+        EXPECT_EQ(Collected(content::SplitLines(c.input)), c.lines)
+            << testing::PrintToString(c.input);
+        EXPECT_EQ(Collected(content::SplitOwnedLines(std::string(c.input))), c.lines)
+            << testing::PrintToString(c.input);
+    }
 }
 
 TEST(SplitLines, KeepsShiftJisBytesWhole) {
     // 表 (0x95 0x5C) and ソ (0x83 0x5C): second bytes that look like a backslash are text.
     const std::string text = "\x95\x5C\x83\x5C\r\n\x81\x40x";
-    EXPECT_EQ(content::SplitLines(text), (Lines{"\x95\x5C\x83\x5C", "\x81\x40x"}));
+    EXPECT_EQ(Collected(content::SplitLines(text)), (Lines{"\x95\x5C\x83\x5C", "\x81\x40x"}));
 }
 
 } // namespace

@@ -84,12 +84,12 @@ std::vector<ButtonFileRef> ButtonFilesOf(const content::StringList& buttonList,
                                          const std::string& htmlDir) {
     std::vector<ButtonFileRef> files;
     std::set<std::string> seen;
-    for (const std::string& name : buttonList) {
+    for (const std::string_view name : buttonList) {
         if (name.empty())
             continue;
         std::string path = content::ResolveDiscPath(htmlDir, name);
         if (content::IsRegularFile(path) && seen.insert(path).second)
-            files.push_back({name, std::move(path)});
+            files.push_back({std::string(name), std::move(path)});
     }
     return files;
 }

@@ -60,7 +60,7 @@ std::vector<DiscReport::TreeEntry> TreeEntries(const LoadOutcome& load) {
 std::vector<std::string> Converted(const content::StringList& list) {
     std::vector<std::string> out;
     out.reserve(list.size());
-    for (const std::string& line : list)
+    for (const std::string_view line : list)
         out.push_back(content::Cp932ToUtf8(line));
     return out;
 }

@@ -21,7 +21,7 @@ public:
     LinkMatcher(const content::DiscDirs& dirs, const StringList& htmlList)
         : m_dirKey(content::LocalPathKey(dirs.htmlDir)), m_table(dirs.htmlDir, htmlList) {}
 
-    std::optional<long long> LineOfLink(const std::string& line) const {
+    std::optional<long long> LineOfLink(std::string_view line) const {
         if (!m_dirKey)
             return std::nullopt;
         return m_table.Find(*m_dirKey + content::LowerAscii(line));
@@ -77,7 +77,7 @@ void AddNodesWithoutLines(const LoadOutcome& load, Findings& findings) {
 void AddHtmlLines(const LoadOutcome& load, const LinkMatcher& links, Findings& findings) {
     const auto nodes = static_cast<std::size_t>(load.tree.Count());
     for (std::size_t k = 0; k < load.htmlList.size(); ++k) {
-        const std::string& page = load.htmlList[k];
+        const std::string_view page = load.htmlList[k];
         if (page.empty())
             continue;
         const std::optional<long long> first = links.LineOfLink(page);

@@ -46,7 +46,7 @@ void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs, 
     }
     if (!slots) {
         page.stripHeight = 0;
-        const std::string& name = load.buttonList[n];
+        const std::string_view name = load.buttonList[n];
         if (!name.empty())
             findings.push_back(
                 {Severity::Warning, "button.txt", LineNo(n),

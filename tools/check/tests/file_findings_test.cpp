@@ -28,7 +28,7 @@ TEST(LineStarts, AgreeWithTheLineRule) {
     for (const auto& c : cases) {
         const std::vector<std::size_t> starts = content::LineStarts(c.bytes);
         EXPECT_EQ(starts, c.starts) << c.bytes;
-        const std::vector<std::string> lines = content::SplitLines(c.bytes);
+        const content::StringList lines = content::SplitLines(c.bytes);
         // One start per line, and one more where a line would follow a final line end.
         ASSERT_GE(starts.size(), lines.size()) << c.bytes;
         ASSERT_LE(starts.size(), lines.size() + 1) << c.bytes;
