@@ -32,18 +32,15 @@ int ContentTree::ChildAt(int parent, int row) const {
 
 void ContentTree::Clear() {
     m_nodes.clear();
+    m_texts.clear();
     Finish();
 }
 
-void ContentTree::Reserve(std::size_t nodes) {
-    m_nodes.reserve(nodes);
-    AdviseHugePages(m_nodes.data(), m_nodes.capacity() * sizeof(Node));
-}
-
-void ContentTree::Append(std::string text, int parent) {
+void ContentTree::Append(std::string_view text, int parent) {
     const int level = parent < 0 ? 0 : (*this)[parent].level + 1;
     const int index = Count();
-    m_nodes.push_back({std::move(text), level, parent, index + 1});
+    m_nodes.push_back({level, parent, index + 1});
+    m_texts.push_back(text);
 }
 
 void ContentTree::Finish() {
@@ -54,22 +51,31 @@ void ContentTree::Finish() {
         if (parent >= 0 && m_nodes[static_cast<std::size_t>(parent)].end < m_nodes[i].end)
             m_nodes[static_cast<std::size_t>(parent)].end = m_nodes[i].end;
     }
+    // One pass counts each parent's children and gives each node its row among its siblings
+    // (the count so far); after the running sum, the row places the node in m_children.
     m_childStart.assign(n + 2, 0);
-    for (const Node& node : m_nodes)
-        ++m_childStart[static_cast<std::size_t>(node.parent + 1) + 1];
+    m_rows.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        m_rows[i] = m_childStart[static_cast<std::size_t>(m_nodes[i].parent + 1) + 1]++;
     for (std::size_t slot = 1; slot < m_childStart.size(); ++slot)
         m_childStart[slot] += m_childStart[slot - 1];
-    m_children.assign(n, 0);
-    m_rows.assign(n, 0);
-    std::vector<int> fill(m_childStart.begin(), m_childStart.end() - 1);
+    m_children.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         const auto slot = static_cast<std::size_t>(m_nodes[i].parent + 1);
-        m_rows[i] = fill[slot] - m_childStart[slot];
-        m_children[static_cast<std::size_t>(fill[slot]++)] = static_cast<int>(i);
+        m_children[static_cast<std::size_t>(m_childStart[slot] + m_rows[i])] = static_cast<int>(i);
     }
 }
 
-void BuildTree(const std::string& bytes, ContentTree& tree) {
+void BuildTree(std::string_view bytes, ContentTree& tree) {
+    bytes = bytes.substr(0, TextEnd(bytes));
+    TextBytes text;
+    text.reserve(bytes.size());
+    AdviseHugePages(text.data(), text.capacity());
+    text.insert(text.end(), bytes.begin(), bytes.end());
+    BuildTree(std::move(text), tree);
+}
+
+void BuildTree(TextBytes&& bytes, ContentTree& tree) {
     tree.Clear();
     // Whatever happens below, the nodes built so far form a complete tree.
     struct FinishOnExit {
@@ -77,9 +83,15 @@ void BuildTree(const std::string& bytes, ContentTree& tree) {
         ~FinishOnExit() { tree.Finish(); }
     } finish{tree};
 
-    // Each node's text is made straight from the file's bytes: no list of lines in between.
-    const std::string_view text = std::string_view(bytes).substr(0, TextEnd(bytes));
-    tree.Reserve(CountLines(text));
+    // The file's bytes become the nodes' text; each node's text is a range of them, without its
+    // indentation. No list of lines in between, no string per node.
+    bytes.resize(TextEnd(std::string_view(bytes.data(), bytes.size())));
+    tree.m_texts = StringList(std::move(bytes));
+    const std::string_view text = tree.m_texts.Text();
+    const std::size_t lines = CountLines(text);
+    tree.m_nodes.reserve(lines);
+    AdviseHugePages(tree.m_nodes.data(), tree.m_nodes.capacity() * sizeof(ContentTree::Node));
+    tree.m_texts.reserve(lines, 0);
     std::vector<int> chain; // chain[k]: the last node at level k on the current branch
     LineCursor cursor(text);
     for (std::string_view line; cursor.Next(line);) {
@@ -96,14 +108,16 @@ void BuildTree(const std::string& bytes, ContentTree& tree) {
         }
         chain.resize(static_cast<std::size_t>(attachLevel));
         const int parent = attachLevel == 0 ? -1 : chain.back();
-        tree.Append(std::string(nodeText), parent);
-        chain.push_back(tree.Count() - 1);
+        const int index = tree.Count();
+        tree.m_nodes.push_back({static_cast<int>(attachLevel), parent, index + 1});
+        const auto begin = static_cast<std::size_t>(nodeText.data() - text.data());
+        tree.m_texts.AddRange(begin, begin + nodeText.size());
+        chain.push_back(index);
     }
 }
 
 void LoadTreeFile(const std::string& nativePath, ContentTree& tree) {
-    const std::string bytes = ReadWholeFile(nativePath);
-    BuildTree(bytes, tree);
+    BuildTree(ReadFileBytes(nativePath), tree);
 }
 
 } // namespace content

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "content/string_list.h"
+
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace content {
@@ -10,14 +13,14 @@ enum class NodeKind { GroupHeading, SubGroup, Entry };
 
 // The contents tree built from tree.txt. Nodes are kept in pre-order, so a node's absolute index
 // is its position in the vector and both directions of the index lookup cost O(1); tree.txt
-// never changes after loading.
+// never changes after loading. The nodes' texts live together in one list of lines rather than
+// one string each: a million nodes are built without a million allocations.
 class ContentTree final {
 public:
     struct Node {
-        std::string text; // the line's bytes after the indentation
-        int level = 0;    // number of ancestors
-        int parent = -1;  // absolute index of the parent, -1 for a top-level node
-        int end = 0;      // one past the absolute index of the last descendant
+        int level = 0;   // number of ancestors
+        int parent = -1; // absolute index of the parent, -1 for a top-level node
+        int end = 0;     // one past the absolute index of the last descendant
     };
 
     int Count() const { return static_cast<int>(m_nodes.size()); }
@@ -27,6 +30,9 @@ public:
     const Node& NodeAt(long long n) const;
     // Unchecked access for callers that walk valid indexes.
     const Node& operator[](int i) const { return m_nodes[static_cast<std::size_t>(i)]; }
+
+    // The line's bytes after the indentation, of a valid index; valid while the tree is unchanged.
+    std::string_view TextOf(int i) const { return m_texts[static_cast<std::size_t>(i)]; }
 
     bool HasChildren(int i) const { return (*this)[i].end > i + 1; }
     NodeKind KindOf(int i) const;
@@ -38,15 +44,16 @@ public:
     int RowOf(int i) const { return m_rows[static_cast<std::size_t>(i)]; }
 
     void Clear();
-    // Room for this many nodes, so that a large tree.txt is built without moving its nodes.
-    void Reserve(std::size_t nodes);
     // Appends a node after all others; its parent must be -1 or an earlier node whose level is
     // one less. Call Finish() when the last node is in.
-    void Append(std::string text, int parent);
+    void Append(std::string_view text, int parent);
     void Finish();
 
 private:
+    friend void BuildTree(TextBytes&& bytes, ContentTree& tree);
+
     std::vector<Node> m_nodes;
+    StringList m_texts;                     // line i is the text of node i
     std::vector<int> m_childStart = {0, 0}; // per parent slot (parent + 1), into m_children
     std::vector<int> m_children;
     std::vector<int> m_rows;
@@ -57,6 +64,8 @@ private:
 void LoadTreeFile(const std::string& nativePath, ContentTree& tree);
 
 // Builds the tree from bytes already read (the part of LoadTreeFile after the file is open).
-void BuildTree(const std::string& bytes, ContentTree& tree);
+void BuildTree(std::string_view bytes, ContentTree& tree);
+// The same for bytes the caller gives away: the tree keeps them as its nodes' text.
+void BuildTree(TextBytes&& bytes, ContentTree& tree);
 
 } // namespace content

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/text_bytes.h"
+
 #include <string>
 
 namespace content {
@@ -8,6 +10,8 @@ namespace content {
 // opened (missing, a directory, a FIFO, a device, no permission) is the open error: a FIFO is
 // opened without blocking and refused, so a hostile disc cannot hang the program.
 std::string ReadWholeFile(const std::string& nativePath);
+// The same into a buffer the lists and the tree keep as their text.
+TextBytes ReadFileBytes(const std::string& nativePath);
 
 // Whether a regular file (not a directory) exists under the path, following symbolic links.
 bool IsRegularFile(const std::string& nativePath);

@@ -14,7 +14,7 @@ StringList SplitLines(std::string_view bytes);
 
 // The same for bytes the caller gives away (a file just read): the list keeps them as its text
 // instead of copying them.
-StringList SplitOwnedLines(std::string&& bytes);
+StringList SplitLines(TextBytes&& bytes);
 
 // Where the text ends for the line rule: the offset of the first NUL byte, or the size.
 std::size_t TextEnd(std::string_view bytes);

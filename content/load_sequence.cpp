@@ -10,10 +10,10 @@ namespace {
 
 void BuildTreeForView(const std::string& path, ContentTree& tree, LoadTarget& target) {
     // Opening comes first: a tree.txt that cannot be opened leaves the view untouched.
-    const std::string bytes = ReadWholeFile(path);
+    TextBytes bytes = ReadFileBytes(path);
     target.BeginTreeBuild();
     try {
-        BuildTree(bytes, tree);
+        BuildTree(std::move(bytes), tree);
     } catch (...) {
         target.EndTreeBuild();
         throw;

@@ -48,7 +48,7 @@ PageKeyTable::PageKeyTable(const std::string& nativeHtmlDir, const StringList& h
     m_slots.reserve(slots);
     AdviseHugePages(m_slots.data(), slots * sizeof(Slot)); // fewer faults and TLB misses
     m_slots.resize(slots);
-    m_keys.reserve(htmlList.TextBytes());
+    m_keys.reserve(htmlList.LineBytes());
     for (std::size_t k = 0; k < htmlList.size(); ++k) {
         const std::size_t offset = m_keys.size();
         for (char c : htmlList[k])

@@ -2,30 +2,39 @@
 
 #include "content/content_error.h"
 #include "content/file_read.h"
+#include "content/huge_pages.h"
 #include "content/line_rule.h"
 
 namespace content {
 
 StringList::StringList(std::initializer_list<std::string_view> lines) {
-    m_bounds.reserve(lines.size());
+    m_ranges.reserve(lines.size());
     for (std::string_view line : lines)
         push_back(line);
 }
 
 void StringList::push_back(std::string_view line) {
-    m_bytes.append(line);
-    m_bounds.push_back(std::uint64_t{m_bytes.size()} << kEndShift);
+    const std::size_t begin = m_text.size();
+    m_text.insert(m_text.end(), line.begin(), line.end());
+    m_ranges.push_back({begin, m_text.size()});
 }
 
 void StringList::clear() {
-    m_bytes.clear();
-    m_bounds.clear();
+    m_text.clear();
+    m_ranges.clear();
 }
 
-std::size_t StringList::TextBytes() const {
+void StringList::reserve(std::size_t lines, std::size_t bytes) {
+    m_ranges.reserve(m_ranges.size() + lines);
+    AdviseHugePages(m_ranges.data(), m_ranges.capacity() * sizeof(Range));
+    m_text.reserve(m_text.size() + bytes);
+    AdviseHugePages(m_text.data(), m_text.capacity());
+}
+
+std::size_t StringList::LineBytes() const {
     std::size_t bytes = 0;
-    for (std::size_t i = 0; i < size(); ++i)
-        bytes += End(i) - Begin(i);
+    for (const Range& range : m_ranges)
+        bytes += range.end - range.begin;
     return bytes;
 }
 
@@ -45,7 +54,7 @@ std::string_view ListEntry(const StringList& list, long long n) {
 }
 
 void LoadListFile(const std::string& nativePath, StringList& list) {
-    list = SplitOwnedLines(ReadWholeFile(nativePath));
+    list = SplitLines(ReadFileBytes(nativePath));
 }
 
 } // namespace content

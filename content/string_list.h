@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/text_bytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -11,10 +13,9 @@
 namespace content {
 
 // An ordered list of lines holding the file's bytes: HtmlList, ButtonList, the lines of a button
-// file or of init.txt. The lines live in one buffer, the file's own bytes, with one 8-byte bound
-// per line: a list of a million lines is one allocation for the text and one for the bounds,
-// not a million strings. A line is read as a view into the list, valid while the list is
-// neither changed nor destroyed.
+// file or of init.txt. The lines are ranges of one text, the file's own bytes, read as views: a
+// list of a million lines is one allocation for the text and one for the ranges, not a million
+// strings. A view is valid while the list is neither changed nor destroyed.
 class StringList final {
 public:
     class const_iterator final {
@@ -80,47 +81,48 @@ public:
 
     StringList() = default;
     StringList(std::initializer_list<std::string_view> lines);
+    // A list with no lines yet over the text, for readers that cut the lines themselves.
+    explicit StringList(TextBytes text) : m_text(std::move(text)) {}
 
-    std::size_t size() const { return m_bounds.size(); }
-    bool empty() const { return m_bounds.empty(); }
+    std::size_t size() const { return m_ranges.size(); }
+    bool empty() const { return m_ranges.empty(); }
 
-    // Line i, without its line end. i must be below size().
+    // Line i. i must be below size().
     std::string_view operator[](std::size_t i) const {
-        return std::string_view(m_bytes).substr(Begin(i), End(i) - Begin(i));
+        const Range& range = m_ranges[i];
+        return std::string_view(m_text.data() + range.begin, range.end - range.begin);
     }
-
     std::string_view front() const { return (*this)[0]; }
     std::string_view back() const { return (*this)[size() - 1]; }
 
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
+    // The list's text: every line lies in it.
+    std::string_view Text() const { return std::string_view(m_text.data(), m_text.size()); }
+
+    // Adds the line text[begin, end) of the list's text; begin <= end <= Text().size().
+    void AddRange(std::size_t begin, std::size_t end) { m_ranges.push_back({begin, end}); }
+    // Adds a line of its own, appended to the text.
     void push_back(std::string_view line);
     void clear();
+    // Room for this many more lines and bytes of text, so that adding them moves nothing.
+    void reserve(std::size_t lines, std::size_t bytes);
 
     // The bytes of every line together, line ends left out: what a reader of all the lines must
     // at least hold.
-    std::size_t TextBytes() const;
+    std::size_t LineBytes() const;
 
     friend bool operator==(const StringList& a, const StringList& b);
 
 private:
-    // Each bound packs the offset where a line ends (shifted left by two) with the number of
-    // line-end bytes that follow it (0, 1 or 2): the next line starts after them.
-    static constexpr unsigned kEndShift = 2;
-    static constexpr std::uint64_t kTermMask = 3;
+    struct Range {
+        std::size_t begin;
+        std::size_t end;
+    };
 
-    std::size_t End(std::size_t i) const {
-        return static_cast<std::size_t>(m_bounds[i] >> kEndShift);
-    }
-    std::size_t Begin(std::size_t i) const {
-        return i == 0 ? 0 : End(i - 1) + static_cast<std::size_t>(m_bounds[i - 1] & kTermMask);
-    }
-
-    friend StringList SplitOwnedLines(std::string&& bytes);
-
-    std::string m_bytes;
-    std::vector<std::uint64_t> m_bounds;
+    TextBytes m_text;
+    std::vector<Range> m_ranges;
 };
 
 // Entry n of a list; the list index error, carrying n, when there is none.

@@ -76,7 +76,7 @@ void CheckTree(const content::ContentTree& tree, const content::StringList& line
         FUZZ_CHECK(node.level == expected.levels[static_cast<std::size_t>(i)]);
         const std::string_view line = lines[static_cast<std::size_t>(i)];
         const std::size_t indent = std::min(line.find_first_not_of("\t "), line.size());
-        FUZZ_CHECK(node.text == line.substr(indent));
+        FUZZ_CHECK(tree.TextOf(i) == line.substr(indent));
         FUZZ_CHECK(node.parent < i);
         if (node.parent < 0) {
             FUZZ_CHECK(node.parent == -1 && node.level == 0);

@@ -48,7 +48,7 @@ QVariant TContentsModel::data(const QModelIndex& index, int role) const {
     const int i = NodeOf(index);
     if (i < 0 || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return DisplayText(m_tree[i].text);
+    return DisplayText(m_tree.TextOf(i));
 }
 
 Qt::ItemFlags TContentsModel::flags(const QModelIndex& index) const {

@@ -159,7 +159,7 @@ void TContentsTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& o
     const bool focused = hasFocus();
     // The tree draws its selection only while it has the focus.
     const tree_paint::ItemLook look = tree_paint::ItemRule(
-        m_tree.KindOf(node), m_tree[node].text, selected && focused, selected && focused,
+        m_tree.KindOf(node), m_tree.TextOf(node), selected && focused, selected && focused,
         palette().color(QPalette::Active, QPalette::Highlight).rgb() & 0xFFFFFF);
 
     QFont font = this->font();

@@ -2,6 +2,6 @@
 
 #include "content/cp932.h"
 
-QString DisplayText(const std::string& cp932) {
+QString DisplayText(std::string_view cp932) {
     return QString::fromStdString(content::Cp932ToUtf8(cp932));
 }

@@ -2,7 +2,7 @@
 
 namespace tree_paint {
 
-ItemLook ItemRule(content::NodeKind kind, const std::string& text, bool drawnSelected,
+ItemLook ItemRule(content::NodeKind kind, std::string_view text, bool drawnSelected,
                   bool selectedAndFocused, Rgb selectionBackground) {
     ItemLook look;
     look.background = drawnSelected ? selectionBackground : kTreeBackground;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The look of the contents tree as pure rules, so that they are tested without a window.
@@ -44,7 +45,7 @@ struct ItemLook {
 
 // The item rule. drawnSelected: the tree draws the item as selected (it does so only while it
 // has the focus), so the canvas starts from the selection colours before the rule runs.
-ItemLook ItemRule(content::NodeKind kind, const std::string& text, bool drawnSelected,
+ItemLook ItemRule(content::NodeKind kind, std::string_view text, bool drawnSelected,
                   bool selectedAndFocused, Rgb selectionBackground);
 
 struct Op {

@@ -20,7 +20,7 @@ using content::NodeKind;
 std::vector<std::string> Shape(const ContentTree& tree) {
     std::vector<std::string> shape;
     for (int i = 0; i < tree.Count(); ++i)
-        shape.push_back(tree[i].text + "@" + std::to_string(tree[i].level) + "<" +
+        shape.push_back(std::string(tree.TextOf(i)) + "@" + std::to_string(tree[i].level) + "<" +
                         std::to_string(tree[i].parent));
     return shape;
 }
@@ -109,7 +109,8 @@ TEST(ContentTree, IndexLookupsKindsAndChildren) {
     EXPECT_EQ(tree.ChildAt(0, 1), 4);
     EXPECT_EQ(tree.RowOf(4), 1);
     EXPECT_EQ(tree.RowOf(5), 1);
-    EXPECT_EQ(tree.NodeAt(3).text, "D");
+    EXPECT_EQ(tree.NodeAt(3).level, 3);
+    EXPECT_EQ(tree.TextOf(3), "D");
     for (long long bad : {-1LL, 6LL, 1LL << 40}) {
         try {
             tree.NodeAt(bad);

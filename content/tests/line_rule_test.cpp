@@ -35,7 +35,9 @@ TEST(SplitLines, FollowsTheLineRule) {
     for (const auto& c : cases) {
         EXPECT_EQ(Collected(content::SplitLines(c.input)), c.lines)
             << testing::PrintToString(c.input);
-        EXPECT_EQ(Collected(content::SplitOwnedLines(std::string(c.input))), c.lines)
+        EXPECT_EQ(
+            Collected(content::SplitLines(content::TextBytes(c.input.begin(), c.input.end()))),
+            c.lines)
             << testing::PrintToString(c.input);
     }
 }

@@ -29,7 +29,7 @@ TEST(StringList, LinesAddedAfterASplitKeepTheirBytes) {
     EXPECT_EQ(list.size(), 9u);
     EXPECT_EQ(list.front(), "a");
     EXPECT_EQ(list.back(), "\ny");
-    EXPECT_EQ(list.TextBytes(), 9u);
+    EXPECT_EQ(list.LineBytes(), 9u);
 
     // Two lists are equal by their lines, not by the line ends their text had.
     EXPECT_EQ(content::SplitLines("p\r\nq"), (StringList{"p", "q"}));

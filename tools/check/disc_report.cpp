@@ -52,7 +52,7 @@ std::vector<DiscReport::TreeEntry> TreeEntries(const LoadOutcome& load) {
         opened[static_cast<std::size_t>(i)] = true;
     std::vector<DiscReport::TreeEntry> entries;
     for (int i = 0; i < load.tree.Count(); ++i)
-        entries.push_back({i, load.tree[i].level, content::Cp932ToUtf8(load.tree[i].text),
+        entries.push_back({i, load.tree[i].level, content::Cp932ToUtf8(load.tree.TextOf(i)),
                            load.tree.KindOf(i), opened[static_cast<std::size_t>(i)]});
     return entries;
 }

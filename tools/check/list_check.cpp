@@ -38,7 +38,7 @@ void AddBlankNodes(const content::ContentTree& tree, const std::vector<int>& add
     const std::set<int> added(addedEmpty.begin(), addedEmpty.end());
     for (int k = 0; k < tree.Count(); ++k) {
         const int line = LineNo(static_cast<std::size_t>(k));
-        if (tree[k].text.empty() && !added.contains(line))
+        if (tree.TextOf(k).empty() && !added.contains(line))
             findings.push_back({Severity::Warning, "tree.txt", line,
                                 "blank line: the tree shows an entry with no text (node " +
                                     std::to_string(k) + ")"});

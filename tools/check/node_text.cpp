@@ -13,7 +13,7 @@ std::string QuotedCp932(std::string_view bytes) {
 }
 
 std::string NodeLabel(const content::ContentTree& tree, int index) {
-    return "node " + std::to_string(index) + " (" + QuotedCp932(tree[index].text) + ")";
+    return "node " + std::to_string(index) + " (" + QuotedCp932(tree.TextOf(index)) + ")";
 }
 
 } // namespace check
