@@ -8,6 +8,8 @@
 namespace content {
 
 std::size_t TextEnd(std::string_view bytes) {
+    if (bytes.empty())
+        return 0; // an empty buffer may have no address at all, which memchr must not be given
     const void* nul = std::memchr(bytes.data(), '\0', bytes.size());
     return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data())
                : bytes.size();
