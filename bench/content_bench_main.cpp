@@ -1,9 +1,9 @@
 // The reading benchmarks' main. The C library's allocator normally adapts, as blocks are freed,
 // when it hands memory back to the system; whether an iteration then finds its memory fresh
-// (one page fault per 4 KiB) or reused depends on the heap's history, and it decided a figure by
-// a factor of seven between two builds of the same code. Here freed memory stays with the process,
-// so every figure and its baseline measure the same thing, the work; the cost of fresh memory is
-// measured apart, in fresh processes (BM_LoadSequenceFreshProcess).
+// (one page fault per 4 KiB) or reused depends on the heap's history: one load of the same disc
+// by the same code measured 36 ms in one process and 330 ms in another. Here freed memory stays
+// with the process, so every figure and its baseline measure the same thing, the work; the cost of
+// fresh memory is measured apart, in fresh processes (BM_LoadSequenceFreshProcess).
 
 #include "bench/load_sequence_bench.h"
 

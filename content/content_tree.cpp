@@ -66,34 +66,24 @@ void ContentTree::Finish() {
     }
 }
 
-void BuildTree(std::string_view bytes, ContentTree& tree) {
-    bytes = bytes.substr(0, TextEnd(bytes));
-    TextBytes text;
-    text.reserve(bytes.size());
-    AdviseHugePages(text.data(), text.capacity());
-    text.insert(text.end(), bytes.begin(), bytes.end());
-    BuildTree(std::move(text), tree);
-}
-
-void BuildTree(TextBytes&& bytes, ContentTree& tree) {
-    tree.Clear();
+void ContentTree::BuildFromText(TextBytes&& text) {
+    Clear();
     // Whatever happens below, the nodes built so far form a complete tree.
     struct FinishOnExit {
         ContentTree& tree;
         ~FinishOnExit() { tree.Finish(); }
-    } finish{tree};
+    } finish{*this};
 
     // The file's bytes become the nodes' text; each node's text is a range of them, without its
     // indentation. No list of lines in between, no string per node.
-    bytes.resize(TextEnd(std::string_view(bytes.data(), bytes.size())));
-    tree.m_texts = StringList(std::move(bytes));
-    const std::string_view text = tree.m_texts.Text();
-    const std::size_t lines = CountLines(text);
-    tree.m_nodes.reserve(lines);
-    AdviseHugePages(tree.m_nodes.data(), tree.m_nodes.capacity() * sizeof(ContentTree::Node));
-    tree.m_texts.reserve(lines, 0);
+    m_texts = StringList(std::move(text));
+    const std::string_view kept = m_texts.Text();
+    const std::size_t lines = CountLines(kept);
+    m_nodes.reserve(lines);
+    AdviseHugePages(m_nodes.data(), m_nodes.capacity() * sizeof(Node));
+    m_texts.reserve(lines);
     std::vector<int> chain; // chain[k]: the last node at level k on the current branch
-    LineCursor cursor(text);
+    LineCursor cursor(kept);
     for (std::string_view line; cursor.Next(line);) {
         std::size_t blanks = 0;
         while (blanks < line.size() && (line[blanks] == '\t' || line[blanks] == ' '))
@@ -108,12 +98,21 @@ void BuildTree(TextBytes&& bytes, ContentTree& tree) {
         }
         chain.resize(static_cast<std::size_t>(attachLevel));
         const int parent = attachLevel == 0 ? -1 : chain.back();
-        const int index = tree.Count();
-        tree.m_nodes.push_back({static_cast<int>(attachLevel), parent, index + 1});
-        const auto begin = static_cast<std::size_t>(nodeText.data() - text.data());
-        tree.m_texts.AddRange(begin, begin + nodeText.size());
+        const int index = Count();
+        m_nodes.push_back({static_cast<int>(attachLevel), parent, index + 1});
+        const auto begin = static_cast<std::size_t>(nodeText.data() - kept.data());
+        m_texts.AddRange(begin, begin + nodeText.size());
         chain.push_back(index);
     }
+}
+
+void BuildTree(std::string_view bytes, ContentTree& tree) {
+    tree.BuildFromText(CopyText(bytes));
+}
+
+void BuildTree(TextBytes&& bytes, ContentTree& tree) {
+    CutAtTextEnd(bytes);
+    tree.BuildFromText(std::move(bytes));
 }
 
 void LoadTreeFile(const std::string& nativePath, ContentTree& tree) {

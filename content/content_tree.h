@@ -50,6 +50,9 @@ public:
     void Finish();
 
 private:
+    // Builds the tree from a text already cut at its end, which the tree keeps.
+    void BuildFromText(TextBytes&& text);
+    friend void BuildTree(std::string_view bytes, ContentTree& tree);
     friend void BuildTree(TextBytes&& bytes, ContentTree& tree);
 
     std::vector<Node> m_nodes;

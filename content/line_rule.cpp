@@ -15,27 +15,44 @@ std::size_t TextEnd(std::string_view bytes) {
                : bytes.size();
 }
 
-StringList SplitLines(std::string_view bytes) {
+TextBytes CopyText(std::string_view bytes) {
     bytes = bytes.substr(0, TextEnd(bytes));
     TextBytes text;
     text.reserve(bytes.size());
     AdviseHugePages(text.data(), text.capacity());
     text.insert(text.end(), bytes.begin(), bytes.end());
-    return SplitLines(std::move(text));
+    return text;
 }
 
-StringList SplitLines(TextBytes&& bytes) {
+void CutAtTextEnd(TextBytes& bytes) {
     bytes.resize(TextEnd(std::string_view(bytes.data(), bytes.size())));
-    StringList list(std::move(bytes));
-    const std::string_view text = list.Text();
+}
+
+namespace {
+
+// The lines of a text already cut at TextEnd; the list keeps the text.
+StringList SplitText(TextBytes&& text) {
+    StringList list(std::move(text));
+    const std::string_view kept = list.Text();
     // Counting first is cheap and saves moving every range at each growth.
-    list.reserve(CountLines(text), 0);
-    LineCursor cursor(text);
+    list.reserve(CountLines(kept));
+    LineCursor cursor(kept);
     for (std::string_view line; cursor.Next(line);) {
-        const auto begin = static_cast<std::size_t>(line.data() - text.data());
+        const auto begin = static_cast<std::size_t>(line.data() - kept.data());
         list.AddRange(begin, begin + line.size());
     }
     return list;
+}
+
+} // namespace
+
+StringList SplitLines(std::string_view bytes) {
+    return SplitText(CopyText(bytes));
+}
+
+StringList SplitLines(TextBytes&& bytes) {
+    CutAtTextEnd(bytes);
+    return SplitText(std::move(bytes));
 }
 
 } // namespace content

@@ -19,4 +19,9 @@ StringList SplitLines(TextBytes&& bytes);
 // Where the text ends for the line rule: the offset of the first NUL byte, or the size.
 std::size_t TextEnd(std::string_view bytes);
 
+// The text of the bytes (up to TextEnd), copied into a buffer a list or the tree keeps.
+TextBytes CopyText(std::string_view bytes);
+// Cuts bytes read from a file at TextEnd.
+void CutAtTextEnd(TextBytes& bytes);
+
 } // namespace content

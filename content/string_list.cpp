@@ -24,11 +24,9 @@ void StringList::clear() {
     m_ranges.clear();
 }
 
-void StringList::reserve(std::size_t lines, std::size_t bytes) {
+void StringList::reserve(std::size_t lines) {
     m_ranges.reserve(m_ranges.size() + lines);
     AdviseHugePages(m_ranges.data(), m_ranges.capacity() * sizeof(Range));
-    m_text.reserve(m_text.size() + bytes);
-    AdviseHugePages(m_text.data(), m_text.capacity());
 }
 
 std::size_t StringList::LineBytes() const {

@@ -106,8 +106,8 @@ public:
     // Adds a line of its own, appended to the text.
     void push_back(std::string_view line);
     void clear();
-    // Room for this many more lines and bytes of text, so that adding them moves nothing.
-    void reserve(std::size_t lines, std::size_t bytes);
+    // Room for this many more lines, so that adding them moves none of the ranges.
+    void reserve(std::size_t lines);
 
     // The bytes of every line together, line ends left out: what a reader of all the lines must
     // at least hold.

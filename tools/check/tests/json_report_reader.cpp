@@ -41,11 +41,7 @@ public:
         SkipSpace();
         if (Peek() != '}') {
             for (;;) {
-                SkipSpace();
-                const std::string name = String(true);
-                SkipSpace();
-                Expect(':');
-                SkipSpace();
+                const std::string name = MemberName(true);
                 summary.members.push_back(name);
                 if (name == "problems")
                     summary.problems = Problems();
@@ -80,6 +76,16 @@ private:
         if (Peek() != c)
             Fail(std::string("expected '") + c + "'");
         ++m_at;
+    }
+
+    // An object member's name and its colon, with the space around them; the value comes next.
+    std::string MemberName(bool keep) {
+        SkipSpace();
+        std::string name = String(keep);
+        SkipSpace();
+        Expect(':');
+        SkipSpace();
+        return name;
     }
 
     void SkipSpace() {
@@ -123,11 +129,7 @@ private:
             return;
         }
         for (;;) {
-            SkipSpace();
-            String(false);
-            SkipSpace();
-            Expect(':');
-            SkipSpace();
+            MemberName(false);
             Value(depth + 1);
             SkipSpace();
             if (Peek() == '}') {
@@ -338,11 +340,7 @@ private:
         ReportProblem problem;
         Expect('{');
         for (;;) {
-            SkipSpace();
-            const std::string name = String(true);
-            SkipSpace();
-            Expect(':');
-            SkipSpace();
+            const std::string name = MemberName(true);
             if (name == "severity") {
                 problem.severity = String(true);
             } else if (name == "message") {
