@@ -7,8 +7,9 @@
 // one (their launch strips differ, so the page view changes its height with every choice), /1
 // the first two neighbours whose strips are of one height (the view keeps its size). The bare
 // view loads the same files at the window's page-area size (/N/0) and, for the first pair, also
-// resized to the height the window's strip leaves right before each load (/0/1) or 50 ms before
-// it (/0/2): what the engine itself takes to show a page in a view whose size changes.
+// resized to the height the window's strip leaves right before each load (/0/1), 50 ms before
+// it (/0/2) or right after the load is asked for (/0/3): what the engine itself takes to show a
+// page in a view whose size changes.
 //
 //   export QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1
 //   export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
@@ -107,9 +108,11 @@ void BM_LoadFile_BareView(benchmark::State& state) {
     const EntryPair& pair = g_pairs[static_cast<std::size_t>(state.range(0))];
     // 0: one size throughout; 1: resized to what the strip leaves right before each load, as the
     // window does; 2: resized the same way 50 ms (untimed) before each load, as if the strip took
-    // its height when the entry is chosen and the change delay ran after it.
+    // its height when the entry is chosen and the change delay ran after it; 3: resized right
+    // after the load is asked for, as if the strip were sized after the page was requested.
     const bool resizeLikeTheStrip = state.range(1) != 0;
     const bool resizeAhead = state.range(1) == 2;
+    const bool resizeAfterLoadCall = state.range(1) == 3;
     QWebEngineProfile* profile = MakeBareProfile(nullptr);
     {
         QWebEngineView view;
@@ -132,9 +135,11 @@ void BM_LoadFile_BareView(benchmark::State& state) {
                 }
                 TLoadWaiter waiter(&view);
                 const auto start = std::chrono::steady_clock::now();
-                if (resizeLikeTheStrip && !resizeAhead)
+                if (resizeLikeTheStrip && !resizeAhead && !resizeAfterLoadCall)
                     view.resize(kPageAreaWidth, kPageAreaHeight - pair[next].stripHeight);
                 view.load(pair[next].page);
+                if (resizeAfterLoadCall)
+                    view.resize(kPageAreaWidth, kPageAreaHeight - pair[next].stripHeight);
                 const bool ok = waiter.Wait();
                 state.SetIterationTime(SecondsSince(start));
                 if (!ok) {
@@ -143,9 +148,10 @@ void BM_LoadFile_BareView(benchmark::State& state) {
                 }
                 next = 1 - next;
             }
-            state.SetLabel(Describe(pair) + (resizeAhead          ? ", resized 50 ms ahead"
-                                             : resizeLikeTheStrip ? ", resized"
-                                                                  : ""));
+            state.SetLabel(Describe(pair) + (resizeAhead           ? ", resized 50 ms ahead"
+                                             : resizeAfterLoadCall ? ", resized after the load call"
+                                             : resizeLikeTheStrip  ? ", resized"
+                                                                   : ""));
         }
     } // the page goes before its profile
     delete profile;
@@ -155,6 +161,7 @@ BENCHMARK(BM_LoadFile_BareView)
     ->Args({1, 0})
     ->Args({0, 1})
     ->Args({0, 2})
+    ->Args({0, 3})
     ->UseManualTime()
     ->Iterations(kChoicesPerRepetition)
     ->Repetitions(kRepetitions)
@@ -203,7 +210,8 @@ int main(int argc, char** argv) {
          {"BM_ChooseEntry_Window/0", "BM_LoadFile_BareView/0/1", delayMs, 1.3},
          // The engine's own price for the resize, right before the load and 50 ms ahead of it.
          {"BM_LoadFile_BareView/0/1", "BM_LoadFile_BareView/0/0", 0, 1.3},
-         {"BM_LoadFile_BareView/0/2", "BM_LoadFile_BareView/0/0", 0, 1.3}});
+         {"BM_LoadFile_BareView/0/2", "BM_LoadFile_BareView/0/0", 0, 1.3},
+         {"BM_LoadFile_BareView/0/3", "BM_LoadFile_BareView/0/0", 0, 1.3}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     HtmlList.reset();

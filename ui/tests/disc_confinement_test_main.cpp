@@ -2,6 +2,7 @@
 // their own: the hostile page's "reader's files" live there, and the test of what a shown disc
 // leaves behind starts this program again with another fresh home.
 
+#include "hang_watchdog.h"
 #include "test_environment.h"
 #include "ui/design_fonts.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         QApplication application(argc, argv);
         design_fonts::RegisterSubstitutions();
         ::testing::InitGoogleTest(&argc, argv);
+        HangWatchdog::Install(100); // ahead of ctest's limit of 120 s
         result = RUN_ALL_TESTS();
     }
     std::error_code ignored;

@@ -1,5 +1,6 @@
 // Widget tests run against a real X server (Xvfb in the test command) with Qt's X11 platform.
 
+#include "hang_watchdog.h"
 #include "test_environment.h"
 #include "ui/design_fonts.h"
 
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     design_fonts::RegisterSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
+    HangWatchdog::Install(100); // ahead of ctest's limit of 120 s
     return RUN_ALL_TESTS();
 }
