@@ -12,12 +12,18 @@ namespace {
 
 // Height of the middle of a message box's first line of text, below its top edge.
 constexpr int kFirstLineY = 20;
+// How long reports may stay open while Return is typed into them again and again.
+constexpr auto kStuckLimit = 20s;
 
 } // namespace
 
 void ErrorReports::CloseShowing(bool read) {
     // A report raised while another is open is modal over it, so the earlier one takes no keys
-    // until the later one is closed: try the newest (topmost) first.
+    // until the later one is closed: try the newest (topmost) first. A box that has only just
+    // been mapped may not take the focus yet, and a program busy with a huge disc may answer
+    // late, so a round that closes nothing is tried again for a while.
+    constexpr auto kNotStuck = std::chrono::steady_clock::time_point::max();
+    auto giveUpAt = kNotStuck;
     for (;;) {
         const std::vector<xcb_window_t> boxes = m_windows.ViewableCaptioned(kApplicationTitle);
         if (boxes.empty()) {
@@ -43,7 +49,12 @@ void ErrorReports::CloseShowing(bool read) {
                 }
             }
         }
-        if (!closedOne) {
+        const auto now = std::chrono::steady_clock::now();
+        if (closedOne) {
+            giveUpAt = kNotStuck;
+        } else if (giveUpAt == kNotStuck) {
+            giveUpAt = now + kStuckLimit;
+        } else if (now > giveUpAt) {
             throw std::runtime_error("no error report closes on Return");
         }
     }
