@@ -7,7 +7,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <execinfo.h>
 #include <pthread.h>
 #include <thread>
