@@ -3,7 +3,6 @@
 #include "content/text_bytes.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <string>
