@@ -54,15 +54,18 @@ std::string ResolveDiscPath(const std::string& nativeDir, std::string_view relat
     for (char& c : relative)
         if (c == '\\' || c == '/')
             c = kPathDelim;
+    return MatchDiscPath(nativeDir, relative);
+}
 
+std::string MatchDiscPath(const std::string& nativeDir, std::string_view relative) {
     std::string path = nativeDir;
     std::size_t pos = 0;
     while (pos <= relative.size()) {
         std::size_t next = relative.find(kPathDelim, pos);
-        const bool last = next == std::string::npos;
+        const bool last = next == std::string_view::npos;
         if (last)
             next = relative.size();
-        const std::string component = relative.substr(pos, next - pos);
+        const std::string component(relative.substr(pos, next - pos));
         const std::string tail = last ? std::string() : std::string(1, kPathDelim);
         if (component.empty() || component == "." || component == ".." ||
             Exists(path + component)) {

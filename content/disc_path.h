@@ -18,4 +18,9 @@ constexpr char kPathDelim = '/';
 // cannot be found on, the rest is joined as written, so a missing file stays missing.
 std::string ResolveDiscPath(const std::string& nativeDir, std::string_view relativeCp932);
 
+// The same lookup for a relative path already in the file system's own bytes, separated by the
+// platform separator: each component found exactly, then ignoring ASCII case, the rest joined as
+// written from the first one that cannot be found.
+std::string MatchDiscPath(const std::string& nativeDir, std::string_view relativeNative);
+
 } // namespace content

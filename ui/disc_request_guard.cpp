@@ -1,6 +1,6 @@
 #include "ui/disc_request_guard.h"
 
-#include "ui/disc_confinement.h"
+#include "content/disc_confinement.h"
 #include "ui/native_path.h"
 
 #include <QUrl>
@@ -18,7 +18,7 @@ bool TDiscRequestGuard::Allows(const QUrl& url) const {
     // A file on another machine ("file://host/share") is never part of the disc.
     if (!url.host().isEmpty())
         return false;
-    return InsideDiscRoot(m_discRoot, NativePathBytes(url.toLocalFile()));
+    return content::InsideDiscRoot(m_discRoot, NativePathBytes(url.toLocalFile()));
 }
 
 void TDiscRequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {

@@ -1,6 +1,6 @@
 #include "ui/html_engine.h"
 
-#include "ui/disc_confinement.h"
+#include "content/disc_confinement.h"
 #include "ui/disc_request_guard.h"
 
 #include <QCoreApplication>
@@ -57,7 +57,7 @@ QWebEngineProfile* HtmlEngineProfile() {
 }
 
 void ConfineHtmlEngineToDisc(const std::string& nativeHtmlDir) {
-    g_discRoot = DiscRootOf(nativeHtmlDir);
+    g_discRoot = content::DiscRootOf(nativeHtmlDir);
     if (g_guard)
         g_guard->SetDiscRoot(g_discRoot);
 }

@@ -1,8 +1,10 @@
-#include "ui/disc_confinement.h"
+#include "content/disc_confinement.h"
 
 #include <filesystem>
 #include <system_error>
 #include <vector>
+
+namespace content {
 
 namespace fs = std::filesystem;
 
@@ -58,3 +60,5 @@ bool InsideDiscRoot(const std::string& discRootResolved, const std::string& nati
             return false;
     return true;
 }
+
+} // namespace content
