@@ -4,6 +4,7 @@
 
 class QWebEngineProfile;
 class QWebEngineView;
+class TPageLinks;
 class TWebPage;
 
 // The page view on Qt WebEngine. Before-navigate is the page's navigation request (always
@@ -18,8 +19,11 @@ public:
     void GoBack() override;
 
     QWebEngineView* View() const { return m_view; }
+    // New windows, addresses for the desktop and disc files the reader clicked.
+    TPageLinks& Links() { return *m_links; }
 
 private:
     QWebEngineView* m_view;
     TWebPage* m_page;
+    TPageLinks* m_links; // a child of the page
 };
