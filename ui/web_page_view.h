@@ -9,6 +9,7 @@ class TWebPage;
 
 // The page view on Qt WebEngine. Before-navigate is the page's navigation request (always
 // accepted: a rejected one would still report a load start), download-begin is its load start.
+// Only an address the view never shows (mail, an unknown scheme) is turned away, unreported.
 class TWebPageView final : public TPageView {
 public:
     TWebPageView(QWebEngineProfile* profile, QWidget* parent);
