@@ -1,21 +1,38 @@
 #pragma once
 
+#include <QUrl>
 #include <QWebEngineUrlRequestInterceptor>
 
 #include <string>
 
-class QUrl;
+// Which disc file a page's request for a local file reaches. The path is the URL's own bytes, its
+// escapes decoded (pages saved by Japanese editors escape Shift-JIS names), and is found on the
+// disc by the one rule for a page's files (as written, then ignoring ASCII case, then read as
+// CP932). The request is allowed when the file found lies inside the disc root on this machine
+// and is no pipe, socket or device, whose reading could wait forever.
+struct DiscFileRequest {
+    bool allowed = false;
+    std::string asked; // the path the URL names
+    std::string found; // the file it reaches; the same as `asked` unless found under another name
+};
+DiscFileRequest ResolveDiscFileRequest(const QUrl& fileUrl, const std::string& discRootResolved);
 
 // Stands in every request of the HTML view's profile — page, frame, picture, script, style sheet,
-// fetch — and stops those for a local file outside the disc root. Addresses that are not local
-// files (web sites among them) go ahead untouched. Until a disc root is set no local file is
-// allowed, so nothing can be shown before the disc is known.
+// fetch, download — and stops those for a local file the disc does not allow; one the disc holds
+// under another name goes there instead. Addresses that are not local files (web sites among
+// them) go ahead untouched. Until a disc root is set no local file is allowed, so nothing can be
+// shown before the disc is known.
 class TDiscRequestGuard final : public QWebEngineUrlRequestInterceptor {
 public:
     explicit TDiscRequestGuard(QObject* parent = nullptr);
 
     void SetDiscRoot(const std::string& resolvedDiscRoot);
-    bool Allows(const QUrl& url) const;
+
+    struct Decision {
+        enum class Kind { Allow, Block, Redirect } kind;
+        QUrl redirectTo;
+    };
+    Decision Decide(const QUrl& url) const;
 
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 

@@ -19,10 +19,16 @@ void SetUpPageSettings(QWebEngineSettings& settings) {
     // leaves the machine; the reader's click on a link to a web site still goes there.
     settings.setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings.setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    // The engine hands an address it cannot show (mailto:, an application's own scheme) to the
-    // desktop, which starts whatever program claims it. Starting programs is the launch buttons'
-    // job alone.
-    settings.setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    // An address the engine cannot show (mailto:, an application's own scheme) is put to the
+    // page only when the reader clicked it; the page view hands a mail address to the desktop
+    // and refuses the rest, so that no page starts a program through a scheme. A page on a view
+    // without that answer would have the desktop start anything, so every view of this profile
+    // is a TWebPageView.
+    settings.setUnknownUrlSchemePolicy(
+        QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
+    // A page opens a window (a pop-up, a new browser window) only on the reader's click, as the
+    // browsers of the disc's day let it; one it opens on load or on a timer is never shown.
+    settings.setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
 }
 } // namespace
 
@@ -39,8 +45,8 @@ void StartHtmlEngine() {
     g_guard = new TDiscRequestGuard(g_profile);
     g_guard->SetDiscRoot(g_discRoot);
     g_profile->setUrlRequestInterceptor(g_guard);
-    // A link to an installer or a script on the disc would otherwise be offered as a download;
-    // nothing is ever saved (let alone run) from a page.
+    // Nothing is ever saved from a page; a disc file the reader clicked is opened from the disc
+    // by the page view's links, which are told after this.
     QObject::connect(g_profile, &QWebEngineProfile::downloadRequested, g_profile,
                      [](QWebEngineDownloadRequest* download) { download->cancel(); });
 }
@@ -54,6 +60,10 @@ void StopHtmlEngine() {
 QWebEngineProfile* HtmlEngineProfile() {
     StartHtmlEngine();
     return g_profile;
+}
+
+const std::string& HtmlEngineDiscRoot() {
+    return g_discRoot;
 }
 
 void ConfineHtmlEngineToDisc(const std::string& nativeHtmlDir) {

@@ -13,6 +13,9 @@ QWebEngineProfile* HtmlEngineProfile();
 
 // Confines the pages to the disc whose content directory is given: every local file they show
 // or load must lie inside the disc root (the content directory's parent, resolved now). Until it
-// is called no local file loads at all. Nothing a page does starts a program or saves a file:
-// links to unknown schemes go nowhere and every download is cancelled.
+// is called no local file loads at all. Nothing a page does by itself starts a program or saves
+// a file: every download is cancelled, and only the reader's click on a link hands a mail
+// address, a web site for a new window or a disc file to the desktop (the page view's links).
 void ConfineHtmlEngineToDisc(const std::string& nativeHtmlDir);
+// The resolved disc root the pages are confined to; empty before it is known.
+const std::string& HtmlEngineDiscRoot();

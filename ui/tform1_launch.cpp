@@ -5,10 +5,9 @@
 #include "content/button_file.h"
 #include "content/disc_path.h"
 #include "content/launch_strip.h"
-#include "platform/shell_open.h"
+#include "ui/disc_file_open.h"
 #include "ui/display_text.h"
 #include "ui/launch_button.h"
-#include "ui/native_path.h"
 #include "ui/unit1.h"
 
 void TForm1::FillLaunchStrip(int node) {
@@ -45,5 +44,5 @@ void TForm1::btnPanel0Click(TLaunchButton* sender) {
     // working directory is the target's own directory.
     const std::string path = content::ResolveDiscPath(HtmlDir, target);
     const std::string dir = content::ResolveDiscPath(HtmlDir, content::LaunchDirectoryPart(target));
-    platform::ShellOpenFile(NativePathText(path), NativePathText(dir));
+    OpenDiscFile(path, dir);
 }

@@ -1,5 +1,7 @@
 #include "ui/web_page_view.h"
 
+#include "ui/page_links.h"
+
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -13,7 +15,9 @@ public:
         : QWebEnginePage(profile, parent), m_owner(owner) {}
 
 protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool) override {
+        if (!m_owner.Links().AcceptsNavigation(url, type))
+            return false; // no navigation: handed to the desktop, or refused
         if (m_owner.BeforeNavigate)
             m_owner.BeforeNavigate(url);
         // The engine tells a load start only when the page goes from idle to loading; a
@@ -29,7 +33,8 @@ private:
 };
 
 TWebPageView::TWebPageView(QWebEngineProfile* profile, QWidget* parent)
-    : m_view(new QWebEngineView(parent)), m_page(new TWebPage(profile, *this, m_view)) {
+    : m_view(new QWebEngineView(parent)), m_page(new TWebPage(profile, *this, m_view)),
+      m_links(new TPageLinks(*m_page, *m_view)) {
     m_view->setObjectName(QStringLiteral("WebBrowser"));
     m_view->setPage(m_page);
     QObject::connect(m_page, &QWebEnginePage::loadStarted, m_view, [this] {

@@ -1,0 +1,15 @@
+#include "ui/disc_file_open.h"
+
+#include "content/disc_path.h"
+#include "platform/shell_open.h"
+#include "ui/native_path.h"
+
+void OpenDiscFile(const std::string& nativePath, const std::string& nativeWorkingDirectory) {
+    platform::ShellOpenFile(NativePathText(nativePath), NativePathText(nativeWorkingDirectory));
+}
+
+void OpenDiscFileInItsDirectory(const std::string& nativePath) {
+    const std::size_t cut = nativePath.rfind(content::kPathDelim);
+    OpenDiscFile(nativePath,
+                 cut == std::string::npos ? std::string() : nativePath.substr(0, cut + 1));
+}
