@@ -1,6 +1,7 @@
 #include "ui/disc_request_guard.h"
 
 #include "content/disc_confinement.h"
+#include "ui/disc_file_provider.h"
 #include "ui/native_path.h"
 
 #include <QUrl>
@@ -24,4 +25,6 @@ bool TDiscRequestGuard::Allows(const QUrl& url) const {
 void TDiscRequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
     if (!Allows(info.requestUrl()))
         info.block(true);
+    else
+        ProvideDiscFile(info.requestUrl());
 }

@@ -6,6 +6,7 @@
 #include "content/disc_path.h"
 #include "content/launch_strip.h"
 #include "platform/shell_open.h"
+#include "ui/disc_file_provider.h"
 #include "ui/display_text.h"
 #include "ui/launch_button.h"
 #include "ui/native_path.h"
@@ -45,5 +46,6 @@ void TForm1::btnPanel0Click(TLaunchButton* sender) {
     // working directory is the target's own directory.
     const std::string path = content::ResolveDiscPath(HtmlDir, target);
     const std::string dir = content::ResolveDiscPath(HtmlDir, content::LaunchDirectoryPart(target));
+    ProvideDiscFile(path);
     platform::ShellOpenFile(NativePathText(path), NativePathText(dir));
 }
