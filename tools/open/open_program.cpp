@@ -45,7 +45,7 @@ int CannotShow(const std::string& why) {
         char* argv[] = {name, nullptr};
         QApplication application(argc, argv);
         QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
-                        QStringLiteral("The disc cannot be shown.\n\n") +
+                        QStringLiteral("The disc cannot be shown: ") +
                             QString::fromLocal8Bit(why.c_str()),
                         QMessageBox::Ok);
         box.exec();

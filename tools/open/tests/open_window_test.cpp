@@ -136,6 +136,10 @@ TEST(OpenWindow, TheSameWindowFromAFolderAndFromItsImages) {
     while (text.size() < 2 * 1024 * 1024)
         text += text + "\r\n";
     WriteFile(kiji, text);
+    // The first page's banner, made large (a picture's reader stops at its end): the page's own
+    // request for it brings it out of the image.
+    const fs::path banner = disc / "_html/img/banner.png";
+    WriteFile(banner, ReadFile(banner) + std::string(1536 * 1024, '\x5A'));
     InstallRecordingOpener(work.path());
 
     MakeIso(disc, work.path() / "joliet.iso", Names::Joliet);
