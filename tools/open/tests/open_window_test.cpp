@@ -105,7 +105,20 @@ void InstallRecordingOpener(const fs::path& work) {
     fs::permissions(opener, fs::perms::owner_all);
 }
 
-// The window once the page is steady: the same pixels over two looks a second apart.
+// Whether the page view shows the first page: its dark title band across the top, where an
+// empty view is white.
+bool PageShown(const std::string& pixels) {
+    std::size_t dark = 0;
+    for (int y = 20; y < 60; ++y)
+        for (int x = 20; x < 500; ++x) {
+            const std::size_t i = (static_cast<std::size_t>(y) * kWidth + x) * 4;
+            dark += i + 3 <= pixels.size() && static_cast<unsigned char>(pixels[i]) < 0x80 &&
+                    static_cast<unsigned char>(pixels[i + 1]) < 0x80;
+        }
+    return dark > 5000;
+}
+
+// The window once the page is shown and steady: the same pixels over two looks a second apart.
 std::optional<std::string> SteadyPicture(const XClient& client, const Rect& at,
                                          const std::optional<std::string>& reference) {
     std::string last = Grab(client, at);
@@ -114,9 +127,9 @@ std::optional<std::string> SteadyPicture(const XClient& client, const Rect& at,
             const std::string now = Grab(client, at);
             const bool same = now == last;
             last = now;
-            return same && (!reference || now == *reference);
+            return same && PageShown(now) && (!reference || now == *reference);
         },
-        40s, 1000ms);
+        60s, 1000ms);
     if (!steady && !reference)
         return std::nullopt;
     return last;
@@ -160,7 +173,7 @@ TEST(OpenWindow, TheSameWindowFromAFolderAndFromItsImages) {
         const std::optional<Rect> at = windows.Geometry(*window);
         ASSERT_TRUE(at);
         const std::optional<std::string> picture = SteadyPicture(client, *at, reference);
-        ASSERT_TRUE(picture) << "the window never held still";
+        ASSERT_TRUE(picture) << "the first page never showed steadily";
         if (!reference) {
             reference = picture;
         } else if (*picture != *reference) {
