@@ -96,28 +96,30 @@ ImageReader::ImageReader(ByteSource& source, SectorLayout layout, bool jolietNam
     Open();
 }
 
-ImageReader::~ImageReader() {
-    if (m_archive != nullptr)
-        archive_read_free(m_archive);
+ImageReader::~ImageReader() = default;
+
+void ImageReader::ArchiveFree::operator()(archive* a) const {
+    archive_read_free(a);
 }
 
 void ImageReader::Open() {
     m_buffer.resize(kReadBlock);
-    m_archive = archive_read_new();
-    if (m_archive == nullptr)
+    m_archive.reset(archive_read_new());
+    archive* a = m_archive.get();
+    if (a == nullptr)
         throw ImageError("out of memory");
-    archive_read_support_format_iso9660(m_archive);
-    archive_read_set_callback_data(m_archive, this);
-    archive_read_set_read_callback(m_archive, &ArchiveCallbacks::Read);
-    archive_read_set_skip_callback(m_archive, &ArchiveCallbacks::Skip);
-    archive_read_set_seek_callback(m_archive, &ArchiveCallbacks::Seek);
+    archive_read_support_format_iso9660(a);
+    archive_read_set_callback_data(a, this);
+    archive_read_set_read_callback(a, &ArchiveCallbacks::Read);
+    archive_read_set_skip_callback(a, &ArchiveCallbacks::Skip);
+    archive_read_set_seek_callback(a, &ArchiveCallbacks::Seek);
     const Utf8Names utf8;
-    if (archive_read_open1(m_archive) != ARCHIVE_OK)
+    if (archive_read_open1(a) != ARCHIVE_OK)
         Fail("cannot be read as an ISO 9660 disc");
 }
 
 void ImageReader::Fail(const char* what) {
-    const char* detail = archive_error_string(m_archive);
+    const char* detail = archive_error_string(m_archive.get());
     throw ImageError(m_name + ": " + what + (detail ? std::string(": ") + detail : std::string()));
 }
 
@@ -125,7 +127,7 @@ std::optional<ImageEntry> ImageReader::Next() {
     const Utf8Names utf8;
     for (;;) {
         archive_entry* header = nullptr;
-        const int status = archive_read_next_header(m_archive, &header);
+        const int status = archive_read_next_header(m_archive.get(), &header);
         if (status == ARCHIVE_EOF)
             return std::nullopt;
         // A warning here is damage too: a file beyond the end of the volume, a directory out of
@@ -139,7 +141,7 @@ std::optional<ImageEntry> ImageReader::Next() {
         ImageEntry entry;
         entry.ordinal = m_ordinal++;
         const bool plain =
-            !m_jolietNames && archive_format(m_archive) != ARCHIVE_FORMAT_ISO9660_ROCKRIDGE;
+            !m_jolietNames && archive_format(m_archive.get()) != ARCHIVE_FORMAT_ISO9660_ROCKRIDGE;
         entry.path = plain ? PresentPlainName(std::move(path)) : std::move(path);
         const mode_t mode = archive_entry_mode(header);
         entry.executable = (mode & 0111) != 0 && !plain;
@@ -182,7 +184,7 @@ void ImageReader::ReadData(const std::function<void(const void*, std::size_t)>& 
         const void* block = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
-        const int status = archive_read_data_block(m_archive, &block, &size, &offset);
+        const int status = archive_read_data_block(m_archive.get(), &block, &size, &offset);
         if (status == ARCHIVE_EOF)
             break;
         if (status != ARCHIVE_OK)

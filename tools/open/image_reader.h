@@ -60,7 +60,11 @@ private:
     CookedSectors m_sectors;
     bool m_jolietNames;
     std::string m_name; // for messages
-    archive* m_archive = nullptr;
+    struct ArchiveFree {
+        void operator()(archive* a) const;
+    };
+    // Freed also when the constructor throws (a file that is no disc).
+    std::unique_ptr<archive, ArchiveFree> m_archive;
     std::uint64_t m_position = 0;
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_ordinal = 0;
