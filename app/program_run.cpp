@@ -4,13 +4,14 @@
 #include "app/shared_state_lifetime.h"
 #include "ui/design_fonts.h"
 
-int RunProgram(int& argc, char** argv, const std::function<int()>& entry) {
+int RunProgram(int& argc, char** argv, const std::function<int()>& entry,
+               const std::string& programDir) {
     PrepareProcessEnvironment();
     if (!DisplayCanBeOpened())
         return 1;
     TQuilApplication application(argc, argv);
     design_fonts::RegisterSubstitutions();
-    StartUpSharedState();
+    StartUpSharedState(programDir);
     const int status = entry();
     ShutDownSharedState();
     return status;

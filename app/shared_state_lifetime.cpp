@@ -6,12 +6,13 @@
 #include "ui/html_engine.h"
 #include "ui/unit1.h"
 
-void StartUpSharedState() {
+void StartUpSharedState(const std::string& programDir) {
     // The HTML engine first, on this thread, before any window and view exist.
     StartHtmlEngine();
     const std::string exe = common::RunningExecutablePath();
-    ProgramDir =
-        common::NormalizePath(common::ProgramDirOf(exe, content::kPathDelim), content::kPathDelim);
+    ProgramDir = common::NormalizePath(
+        programDir.empty() ? common::ProgramDirOf(exe, content::kPathDelim) : programDir,
+        content::kPathDelim);
     HtmlDir = common::HtmlDirOf(ProgramDir, content::kPathDelim);
     HtmlList = std::make_unique<content::StringList>();
     ButtonList = std::make_unique<content::StringList>();

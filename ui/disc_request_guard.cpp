@@ -2,6 +2,7 @@
 
 #include "content/disc_confinement.h"
 #include "content/page_files.h"
+#include "ui/disc_file_provider.h"
 #include "ui/native_path.h"
 
 #include <QByteArray>
@@ -51,19 +52,24 @@ void TDiscRequestGuard::SetDiscRoot(const std::string& resolvedDiscRoot) {
 
 TDiscRequestGuard::Decision TDiscRequestGuard::Decide(const QUrl& url) const {
     if (url.scheme().compare(QStringLiteral("file"), Qt::CaseInsensitive) != 0)
-        return {Decision::Kind::Allow, {}};
+        return {Decision::Kind::Allow, {}, {}};
     const DiscFileRequest request = ResolveDiscFileRequest(url, m_discRoot);
     if (!request.allowed)
-        return {Decision::Kind::Block, {}};
+        return {Decision::Kind::Block, {}, {}};
     if (request.found == request.asked)
-        return {Decision::Kind::Allow, {}};
-    return {Decision::Kind::Redirect, FileUrlOf(request.found, url)};
+        return {Decision::Kind::Allow, {}, request.found};
+    return {Decision::Kind::Redirect, FileUrlOf(request.found, url), request.found};
 }
 
 void TDiscRequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
     const Decision decision = Decide(info.requestUrl());
-    if (decision.kind == Decision::Kind::Block)
+    if (decision.kind == Decision::Kind::Block) {
         info.block(true);
-    else if (decision.kind == Decision::Kind::Redirect)
+        return;
+    }
+    // A disc whose files come out of an image when first needed brings this one out now.
+    if (!decision.file.empty())
+        ProvideDiscFile(decision.file);
+    if (decision.kind == Decision::Kind::Redirect)
         info.redirect(decision.redirectTo);
 }

@@ -31,6 +31,7 @@ public:
     struct Decision {
         enum class Kind { Allow, Block, Redirect } kind;
         QUrl redirectTo;
+        std::string file; // the disc file an allowed local request reaches
     };
     Decision Decide(const QUrl& url) const;
 

@@ -1,8 +1,10 @@
 // quilcd-paint-assets OUTDIR [PREVIEW.png]
+// quilcd-paint-assets --hicolor OUTDIR NAME
 //
 // Paints the browser window's pictures into OUTDIR as PNGs, with the skin.qrc that puts them
 // into the program's resources under /skin. Runs at build time; needs no display.
 
+#include "hicolor_icons.h"
 #include "preview.h"
 #include "skin_files.h"
 #include "skin_set.h"
@@ -18,6 +20,13 @@ int main(int argc, char** argv) {
     }
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
+    if (args.size() == 4 && args.at(1) == QStringLiteral("--hicolor")) {
+        QString error;
+        if (paint::WriteHicolorIcons(args.at(2), args.at(3), error))
+            return 0;
+        std::fprintf(stderr, "quilcd-paint-assets: %s\n", error.toLocal8Bit().constData());
+        return 1;
+    }
     if (args.size() < 2 || args.size() > 3) {
         std::fputs("usage: quilcd-paint-assets OUTDIR [PREVIEW.png]\n", stderr);
         return 2;

@@ -7,16 +7,22 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
+#include <algorithm>
 
 namespace paint {
 
-QImage PaintWindowIcon() {
-    QImage icon(skin::kIconSize, QImage::Format_ARGB32_Premultiplied);
+QImage PaintWindowIcon(QSize size) {
+    QImage icon(size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    const double scale = std::min(double(size.width()) / skin::kIconSize.width(),
+                                  double(size.height()) / skin::kIconSize.height());
+    painter.translate((size.width() - scale * skin::kIconSize.width()) / 2,
+                      (size.height() - scale * skin::kIconSize.height()) / 2);
+    painter.scale(scale, scale);
 
-    const QRectF tile(0.5, 0.5, icon.width() - 1.0, icon.height() - 1.0);
+    const QRectF tile(0.5, 0.5, skin::kIconSize.width() - 1.0, skin::kIconSize.height() - 1.0);
     QLinearGradient fill(tile.topLeft(), tile.bottomRight());
     fill.setColorAt(0.0, QColor(0x4A, 0x5D, 0x74));
     fill.setColorAt(1.0, QColor(0x22, 0x2C, 0x3A));

@@ -2,10 +2,13 @@
 
 // The window and program icon: a white italic Q with a red stroke on a dark blue-grey tile.
 
+#include "skin_layout.h"
+
 #include <QImage>
 
 namespace paint {
 
-QImage PaintWindowIcon();
+// At the skin's icon size, or drawn to fit another (the desktop's square icon sizes), centred.
+QImage PaintWindowIcon(QSize size = skin::kIconSize);
 
 } // namespace paint
