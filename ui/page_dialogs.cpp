@@ -59,8 +59,8 @@ bool TPageDialogs::Show(TPageDialog::Kind kind, const QString& message, const QS
     auto* dialog = new TPageDialog(kind, message, defaultText, m_pageView);
     m_open = dialog;
     const bool ok = dialog->Ask();
-    if (text)
-        *text = dialog->Text();
+    if (text && m_open)
+        *text = m_open->Text();
     delete m_open.data(); // gone already if the window went while the dialog was open
     m_dialogOpen = false;
     m_run.Answered(now());
