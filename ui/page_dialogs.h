@@ -16,8 +16,8 @@ class QWidget;
 // own work and waits for the answer there: in Qt WebEngine 6.4 a page's dialog functions must
 // return it. So an open dialog runs the application's events until it is answered, which keeps
 // the window usable, and nothing may be asked of the engine meanwhile: its work goes on only
-// once the answer has been returned, and stopping it from in there (the application's end)
-// brings the engine down. Whatever the window asks of the view while a dialog is open ends the
+// once the answer has been returned, and stopping it from in there (the application's end) can
+// bring the engine down. Whatever the window asks of the view while a dialog is open ends the
 // dialog first and is done once the engine's call has returned.
 class TPageDialogs final {
 public:

@@ -3,8 +3,6 @@
 namespace stuck_page {
 
 Step NextStep(const Signs& signs) {
-    if (signs.requestShown)
-        return Step::Done;
     // One end per request: a new process that takes as long to start as the old one stayed
     // silent must not be ended in its turn, and the request would be lost with it.
     if (!signs.processRunning || signs.processEndedSinceRequest)

@@ -22,8 +22,6 @@ inline constexpr Milliseconds kAskWhileShown{500};
 struct Signs final {
     // The page has a process; it has none once that ended, until the engine starts the next.
     bool processRunning = false;
-    // The page asked for has replaced the one shown: its address committed or its load ended.
-    bool requestShown = false;
     // A process was ended, or ended by itself, since the request: the request lies with a new
     // process now (or could not be helped), and no other is ended for it.
     bool processEndedSinceRequest = false;
@@ -33,11 +31,11 @@ struct Signs final {
 };
 
 enum class Step {
-    Wait,       // look again later
+    Wait,       // look again later, until the page asked for is shown
     EndProcess, // the page is stuck: end its process
-    Done,       // the request is over
 };
 
+// What to do while a request of the reader waits for its page.
 Step NextStep(const Signs& signs);
 
 } // namespace stuck_page
