@@ -9,7 +9,8 @@ int RunProgram(int& argc, char** argv, const std::function<int()>& entry,
     PrepareProcessEnvironment();
     if (!DisplayCanBeOpened())
         return 1;
-    TQuilApplication application(argc, argv);
+    TApplicationArguments arguments(argc, argv);
+    TQuilApplication application(arguments.Count(), arguments.Values());
     design_fonts::RegisterSubstitutions();
     StartUpSharedState(programDir);
     const int status = entry();

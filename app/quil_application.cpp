@@ -1,5 +1,6 @@
 #include "app/quil_application.h"
 
+#include "app/engine_arguments.h"
 #include "platform/display_check.h"
 #include "ui/show_exception.h"
 
@@ -7,16 +8,22 @@
 #include <cstdio>
 #include <unistd.h>
 
+namespace {
+
+bool RunningAsRoot() {
+#ifdef Q_OS_LINUX
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
 void PrepareProcessEnvironment() {
 #ifdef Q_OS_LINUX
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    if (::geteuid() == 0) {
-        if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    }
 #endif
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
@@ -30,6 +37,19 @@ bool DisplayCanBeOpened() {
     }
 #endif
     return true;
+}
+
+TApplicationArguments::TApplicationArguments(int argc, char** argv) {
+    std::vector<std::string> given(argv, argv + argc);
+    // The engine reads this variable in place of every switch in the arguments, so its words
+    // join the arguments and it goes: programs started from the disc do not inherit it either.
+    const QByteArray environmentFlags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    m_arguments = EngineArguments(given, environmentFlags.toStdString(), RunningAsRoot());
+    for (std::string& argument : m_arguments)
+        m_pointers.push_back(argument.data());
+    m_pointers.push_back(nullptr);
+    m_count = static_cast<int>(m_arguments.size());
 }
 
 TQuilApplication::TQuilApplication(int& argc, char** argv) : QApplication(argc, argv) {}

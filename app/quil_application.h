@@ -2,10 +2,32 @@
 
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 // Settings that must be in place before the application object exists: Qt's X11 platform (the
 // program positions, shapes and moves its own window and finds others by caption, none of which
-// Wayland allows a client), and the engine's sandbox, which cannot run as root.
+// Wayland allows a client).
 void PrepareProcessEnvironment();
+
+// The application object's arguments: the program's own and the HTML engine's switches
+// (app/engine_arguments.h), among them the sandbox off when run as root and the bound of a
+// page's script heap. They live as long as the application object, which keeps a reference to
+// the count.
+class TApplicationArguments final {
+public:
+    TApplicationArguments(int argc, char** argv);
+    TApplicationArguments(const TApplicationArguments&) = delete;
+    TApplicationArguments& operator=(const TApplicationArguments&) = delete;
+
+    int& Count() { return m_count; }
+    char** Values() { return m_pointers.data(); }
+
+private:
+    std::vector<std::string> m_arguments;
+    std::vector<char*> m_pointers;
+    int m_count = 0;
+};
 
 // Whether the window system can be reached; says why on the standard error when it cannot.
 bool DisplayCanBeOpened();

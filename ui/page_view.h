@@ -18,6 +18,10 @@ public:
     virtual void Navigate(const QUrl& url) = 0;
     // Goes back one page in the view's history; throws when there is no earlier page.
     virtual void GoBack() = 0;
+    // Whether the window may close now. A page dialog waiting for the reader holds the engine in
+    // the middle of its work, and the engine must not stop there: the view then ends the dialog,
+    // lets no page open another, and calls `closeAgain` once the engine is free.
+    virtual bool ReadyToClose(std::function<void()> /*closeAgain*/) { return true; }
 
     // Reported before each navigation of the page or of a frame in it, with the address it goes
     // to; the navigation always goes ahead.

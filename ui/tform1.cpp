@@ -227,6 +227,11 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // Quit works whatever a page does; a page dialog still open is ended first (TPageView).
+    if (!m_pageView->ReadyToClose([this] { close(); })) {
+        event->ignore();
+        return;
+    }
     clearMask(); // FormClose: the shape goes without a redraw, whether or not one was set
     event->accept();
 }

@@ -1,6 +1,8 @@
 #include "ui/web_page_view.h"
 
+#include "ui/page_dialogs.h"
 #include "ui/page_links.h"
+#include "ui/page_process_watch.h"
 
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
@@ -28,6 +30,18 @@ protected:
         return true;
     }
 
+    // The page's dialogs, shown without holding the rest of the window (ui/page_dialogs.h).
+    void javaScriptAlert(const QUrl&, const QString& message) override {
+        m_owner.Dialogs().Alert(message);
+    }
+    bool javaScriptConfirm(const QUrl&, const QString& message) override {
+        return m_owner.Dialogs().Confirm(message);
+    }
+    bool javaScriptPrompt(const QUrl&, const QString& message, const QString& defaultText,
+                          QString* answer) override {
+        return m_owner.Dialogs().Prompt(message, defaultText, answer);
+    }
+
 private:
     TWebPageView& m_owner;
 };
@@ -41,6 +55,8 @@ TWebPageView::TWebPageView(QWebEngineProfile* profile, QWidget* parent)
         if (DownloadBegin)
             DownloadBegin();
     });
+    m_dialogs = std::make_unique<TPageDialogs>(m_view);
+    m_watch = std::make_unique<TPageProcessWatch>(m_page, *m_dialogs);
 }
 
 TWebPageView::~TWebPageView() {
@@ -58,7 +74,7 @@ QWidget* TWebPageView::Widget() {
 void TWebPageView::Navigate(const QUrl& url) {
     if (!url.isValid())
         throw std::runtime_error("invalid page address");
-    m_page->load(url);
+    m_watch->Request([page = m_page, url] { page->load(url); });
 }
 
 void TWebPageView::GoBack() {
@@ -70,9 +86,17 @@ void TWebPageView::GoBack() {
     const QUrl current = history->currentItem().url();
     for (auto item = earlier.crbegin(); item != earlier.crend(); ++item) {
         if (item->url() != current) {
-            history->goToItem(*item);
+            m_watch->Request([history, target = *item] { history->goToItem(target); });
             return;
         }
     }
     throw std::runtime_error("no earlier page");
+}
+
+bool TWebPageView::ReadyToClose(std::function<void()> closeAgain) {
+    const bool dialogOpen = m_dialogs->DialogOpen();
+    if (dialogOpen)
+        m_dialogs->WhenEngineFree(std::move(closeAgain));
+    m_dialogs->StopAll();
+    return !dialogOpen;
 }

@@ -2,9 +2,13 @@
 
 #include "ui/page_view.h"
 
+#include <memory>
+
 class QWebEngineProfile;
 class QWebEngineView;
 class TPageLinks;
+class TPageDialogs;
+class TPageProcessWatch;
 class TWebPage;
 
 // The page view on Qt WebEngine. Before-navigate is the page's navigation request (always
@@ -18,13 +22,19 @@ public:
     QWidget* Widget() override;
     void Navigate(const QUrl& url) override;
     void GoBack() override;
+    bool ReadyToClose(std::function<void()> closeAgain) override;
 
     QWebEngineView* View() const { return m_view; }
     // New windows, addresses for the desktop and disc files the reader clicked.
     TPageLinks& Links() { return *m_links; }
+    TPageDialogs& Dialogs() { return *m_dialogs; }
 
 private:
     QWebEngineView* m_view;
     TWebPage* m_page;
     TPageLinks* m_links; // a child of the page
+    // No page holds the window: its dialogs leave the window usable, and a page whose process
+    // stops answering gives way to the one asked for.
+    std::unique_ptr<TPageDialogs> m_dialogs;
+    std::unique_ptr<TPageProcessWatch> m_watch;
 };
