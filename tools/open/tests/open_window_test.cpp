@@ -105,17 +105,38 @@ void InstallRecordingOpener(const fs::path& work) {
     fs::permissions(opener, fs::perms::owner_all);
 }
 
-// Whether the page view shows the first page: its dark title band across the top, where an
-// empty view is white.
-bool PageShown(const std::string& pixels) {
-    std::size_t dark = 0;
-    for (int y = 20; y < 60; ++y)
-        for (int x = 20; x < 500; ++x) {
+// Counts the pixels of a part of the window (x0 <= x < x1, y0 <= y < y1) that a test accepts;
+// the grab holds blue, green, red and a spare byte per pixel.
+template <typename Accepts>
+std::size_t CountPixels(const std::string& pixels, int x0, int x1, int y0, int y1,
+                        Accepts accepts) {
+    std::size_t count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
             const std::size_t i = (static_cast<std::size_t>(y) * kWidth + x) * 4;
-            dark += i + 3 <= pixels.size() && static_cast<unsigned char>(pixels[i]) < 0x80 &&
-                    static_cast<unsigned char>(pixels[i + 1]) < 0x80;
+            if (i + 3 >= pixels.size())
+                continue;
+            const auto byte = [&](std::size_t k) {
+                return static_cast<unsigned char>(pixels[i + k]);
+            };
+            count += accepts(byte(2), byte(1), byte(0));
         }
-    return dark > 5000;
+    return count;
+}
+
+// Whether the page view shows the first page with its pictures: the dark title band across the
+// top (an empty view is white), the banner's gold rule in it, and the blue globe of the article's
+// picture. A busy machine may show the page a while before its pictures, and the folder's
+// window is the one the images' windows are compared with.
+bool PageShown(const std::string& pixels) {
+    const std::size_t dark = CountPixels(pixels, 20, 500, 20, 60,
+                                         [](int r, int g, int) { return r < 0x80 && g < 0x80; });
+    const std::size_t gold = CountPixels(pixels, 5, 540, 3, 70, [](int r, int g, int b) {
+        return r > 0xC0 && g > 0x90 && b < 0x80;
+    });
+    const std::size_t blue = CountPixels(pixels, 350, 530, 130, 260,
+                                         [](int r, int, int b) { return b > 0xA0 && r < 0x80; });
+    return dark > 5000 && gold > 1000 && blue > 2000;
 }
 
 // The window once the page is shown and steady: the same pixels over two looks a second apart.
