@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 namespace whole_program {
@@ -20,16 +19,21 @@ struct InstanceCase final {
     int width;
     int height;
     CaptionProperty property;
+    bool titledWindow; // another window carries the application title
 };
 
-// A start that finds a top-level window captioned as the main form, whoever made it, ends at once
-// with status 0 and shows nothing: no second main window, and no screen-size message even on a
-// screen that is too small, because the running instance is looked for first.
-TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormEndsTheStartSilently) {
+// A start that finds a top-level window captioned as the main form, whoever made it, asks a
+// window to take the keyboard focus (one titled as the application when there is one, else the
+// main form itself) and ends at once with status 0, showing nothing: no second main window, and
+// no screen-size message even on a screen that is too small, because the running instance is
+// looked for first. Without a window manager the focus request is answered by the X server.
+TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormTakesTheFocusAndEndsTheStartSilently) {
     const InstanceCase cases[] = {
-        {"1024x768, caption in WM_NAME", 1024, 768, CaptionProperty::WmName},
-        {"1024x768, caption in _NET_WM_NAME", 1024, 768, CaptionProperty::NetWmName},
-        {"799x600 (too small), caption in WM_NAME", 799, 600, CaptionProperty::WmName},
+        {"1024x768, caption in WM_NAME", 1024, 768, CaptionProperty::WmName, false},
+        {"1024x768, caption in _NET_WM_NAME", 1024, 768, CaptionProperty::NetWmName, false},
+        {"799x600 (too small), caption in WM_NAME", 799, 600, CaptionProperty::WmName, false},
+        {"1024x768, a window titled as the application too", 1024, 768, CaptionProperty::WmName,
+         true},
     };
     for (const InstanceCase& test : cases) {
         SCOPED_TRACE(test.name);
@@ -37,6 +41,11 @@ TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormEndsTheStartSilently) {
         const XClient client(server.display());
         const WindowFinder windows(client);
         const xcb_window_t theirs = CreateCaptionedWindow(client, kMainFormCaption, test.property);
+        const xcb_window_t titled =
+            test.titledWindow ? CreateCaptionedWindow(client, kApplicationTitle, test.property)
+                              : xcb_window_t{XCB_WINDOW_NONE};
+        const xcb_window_t focused = test.titledWindow ? titled : theirs;
+        ASSERT_NE(client.InputFocus(), focused);
         const DiscCopy disc = CopyOfSampleDisc();
         BrowserProcess browser(disc, server.display());
 
@@ -50,7 +59,9 @@ TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormEndsTheStartSilently) {
                     mainForms.insert(window);
                 }
                 for (const xcb_window_t window : windows.ViewableCaptioned(kApplicationTitle)) {
-                    messageBoxes.insert(window);
+                    if (window != titled) {
+                        messageBoxes.insert(window);
+                    }
                 }
                 return browser.WaitForExit(0ms);
             },
@@ -63,6 +74,7 @@ TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormEndsTheStartSilently) {
         EXPECT_TRUE(messageBoxes.empty())
             << "a window titled \"" << kApplicationTitle << "\" was shown";
         EXPECT_TRUE(windows.IsViewable(theirs)) << "the other program's window must stay";
+        EXPECT_EQ(client.InputFocus(), focused) << "the focus was not handed over";
     }
 }
 

@@ -66,6 +66,14 @@ std::vector<uint32_t> XClient::Values32(xcb_window_t window, std::string_view na
     return values;
 }
 
+xcb_window_t XClient::InputFocus() const {
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr);
+    const xcb_window_t focus = reply != nullptr ? reply->focus : xcb_window_t{XCB_NONE};
+    std::free(reply);
+    return focus;
+}
+
 void XClient::Sync() const {
     std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
 }

@@ -34,6 +34,9 @@ public:
     Property ReadProperty(xcb_window_t window, std::string_view name) const;
     std::vector<uint32_t> Values32(xcb_window_t window, std::string_view name) const;
 
+    // The window that has the keyboard focus (or XCB_NONE, or PointerRoot: 1).
+    xcb_window_t InputFocus() const;
+
     // Waits until the server has handled everything sent on this connection.
     void Sync() const;
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <sys/stat.h>
 
 namespace {
@@ -14,18 +15,26 @@ using content::ContentTree;
 using content::DiscDirs;
 using content::StringList;
 
-// Records what the load sequence does to the window, in order.
+// Records what the load sequence does to the window, in order; memory may run out at one call.
 class RecordingTarget final : public content::LoadTarget {
 public:
     std::vector<std::string> calls;
-    void BeginTreeBuild() override { calls.push_back("begin"); }
-    void EndTreeBuild() override { calls.push_back("end"); }
-    void ExpandNode(int index) override { calls.push_back("expand " + std::to_string(index)); }
-    void SetInfoCaption(const std::string& caption) override { calls.push_back("info " + caption); }
-    void RepaintTree() override { calls.push_back("repaint"); }
-    void CollapseStrip() override { calls.push_back("collapse"); }
-    void ShowStartPage(const std::string& path) override { calls.push_back("page " + path); }
-    void SelectStartNode(int index) override { calls.push_back("select " + std::to_string(index)); }
+    std::string outOfMemoryAt;
+    void BeginTreeBuild() override { Call("begin"); }
+    void EndTreeBuild() override { Call("end"); }
+    void ExpandNode(int index) override { Call("expand " + std::to_string(index)); }
+    void SetInfoCaption(const std::string& caption) override { Call("info " + caption); }
+    void RepaintTree() override { Call("repaint"); }
+    void CollapseStrip() override { Call("collapse"); }
+    void ShowStartPage(const std::string& path) override { Call("page " + path); }
+    void SelectStartNode(int index) override { Call("select " + std::to_string(index)); }
+
+private:
+    void Call(const std::string& call) {
+        calls.push_back(call);
+        if (call == outOfMemoryAt)
+            throw std::bad_alloc();
+    }
 };
 
 // The disc of the worked example.
@@ -163,15 +172,31 @@ TEST(LoadSequence, FifoInPlaceOfAListFileIsAnOpenErrorNotAHang) {
 }
 
 TEST(LoadSequence, BlockReportsItsFailureForTheChecker) {
-    ExampleDisc example;
-    example.disc.write("menu/tree.txt", "a\r\n\t\tb\r\n");
-    ContentTree tree;
-    StringList html, button;
-    RecordingTarget target;
-    const auto error = content::RunLoadBlock(example.dirs, tree, html, button, target);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->kind(), content::ErrorKind::Level);
-    EXPECT_EQ(tree.Count(), 1);
+    // The failure that ended the block, by its text; the tree keeps what was built.
+    const struct {
+        const char* treeTxt; // nullptr: the worked example's
+        const char* outOfMemoryAt;
+        const char* text;
+        Calls calls;
+        int nodes;
+    } cases[] = {
+        {"a\r\n\t\tb\r\n", "", "アイテム \"b\" の階層 (2) が不正です", {"begin", "end"}, 1},
+        {nullptr, "expand 0", "メモリが不足しています", {"begin", "end", "expand 0"}, 5},
+    };
+    for (const auto& c : cases) {
+        ExampleDisc example;
+        if (c.treeTxt)
+            example.disc.write("menu/tree.txt", c.treeTxt);
+        ContentTree tree;
+        StringList html, button;
+        RecordingTarget target;
+        target.outOfMemoryAt = c.outOfMemoryAt;
+        const auto error = content::RunLoadBlock(example.dirs, tree, html, button, target);
+        ASSERT_TRUE(error.has_value()) << c.text;
+        EXPECT_STREQ(error->what(), c.text);
+        EXPECT_EQ(target.calls, c.calls) << c.text;
+        EXPECT_EQ(tree.Count(), c.nodes) << c.text;
+    }
 }
 
 } // namespace

@@ -19,7 +19,10 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         platform::SetDesktopOpenerForTesting([this](const QUrl& url) { m_opened.push_back(url); });
     }
-    void TearDown() override { platform::SetDesktopOpenerForTesting({}); }
+    void TearDown() override {
+        platform::SetDesktopOpenerForTesting({});
+        qputenv("PATH", m_path);
+    }
 
     static void Write(const QString& path, const QByteArray& bytes,
                       QFile::Permissions permissions) {
@@ -32,6 +35,7 @@ protected:
 
     QTemporaryDir m_dir;
     std::vector<QUrl> m_opened;
+    const QByteArray m_path = qgetenv("PATH");
 };
 
 // Every character here means something to a shell; none of it may be acted on.
@@ -68,7 +72,22 @@ TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell)
     EXPECT_TRUE(m_opened.empty());
 }
 
-TEST_F(ShellOpen, HandsEverythingElseToTheDesktopAsAFileUrl) {
+// Anything else goes to the desktop's opener, xdg-open, started without a shell in the given
+// working directory with the file's address as its one argument. A stand-in on PATH records
+// where it was started and what it was given.
+TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
+    platform::SetDesktopOpenerForTesting({});
+    const QString bin = m_dir.filePath(QStringLiteral("bin"));
+    const QString record = m_dir.filePath(QStringLiteral("xdg-open.txt"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    Write(bin + QStringLiteral("/xdg-open"),
+          "#!/bin/sh\n{ pwd -P; printf '%s\\n' \"$#\" \"$@\"; } > '" + record.toUtf8() +
+              ".tmp' && mv '" + record.toUtf8() + ".tmp' '" + record.toUtf8() + "'\n",
+          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(bin) + ':' + m_path);
+    const QString workDir = m_dir.filePath(QStringLiteral("work dir; $(touch x)"));
+    ASSERT_TRUE(QDir().mkpath(workDir));
+
     enum class Kind { File, Folder, Missing };
     struct Case {
         const char* what;
@@ -83,20 +102,32 @@ TEST_F(ShellOpen, HandsEverythingElseToTheDesktopAsAFileUrl) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString path = m_dir.filePath(c.name);
+        const QString target = m_dir.filePath(c.name);
         if (c.kind == Kind::File) {
-            Write(path, "#!/bin/sh\ntouch ran\n", QFile::ReadOwner | QFile::WriteOwner);
+            Write(target, "#!/bin/sh\ntouch ran\n", QFile::ReadOwner | QFile::WriteOwner);
         } else if (c.kind == Kind::Folder) {
-            ASSERT_TRUE(QDir().mkpath(path));
+            ASSERT_TRUE(QDir().mkpath(target));
         }
-        m_opened.clear();
+        QFile::remove(record);
 
-        platform::ShellOpenFile(path, m_dir.path());
+        platform::ShellOpenFile(target, workDir);
 
-        ASSERT_EQ(m_opened.size(), 1u);
-        EXPECT_EQ(m_opened[0], QUrl::fromLocalFile(path));
-        EXPECT_EQ(m_opened[0].toLocalFile(), path);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!QFileInfo::exists(record) && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        QFile recorded(record);
+        ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "xdg-open was not started";
+        EXPECT_EQ(recorded.readAll().toStdString(),
+                  (QDir(workDir).canonicalPath() + QStringLiteral("\n1\n") +
+                   QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded) + QStringLiteral("\n"))
+                      .toStdString());
     }
+    for (const QString& dir : {workDir, m_dir.path(), QDir::currentPath()}) {
+        EXPECT_FALSE(QFileInfo::exists(dir + QStringLiteral("/x")))
+            << "a shell ran in " << dir.toStdString();
+    }
+    EXPECT_TRUE(m_opened.empty());
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "ui/picture_button.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -93,6 +95,52 @@ TEST(FormLayout, EveryControlWhereTheDesignPutsIt) {
         EXPECT_EQ(next(expected[i]), expected[i + 1])
             << expected[i]->objectName().toStdString() << " -> "
             << next(expected[i])->objectName().toStdString();
+}
+
+// Where a label puts ink, drawn alone in white on black.
+QRect InkOf(TCaptionLabel& label) {
+    QImage image(label.size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    label.render(&image, {}, {}, QWidget::RenderFlags());
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) >= 0x80)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// The issue label shows the first line of init.txt, read as Shift-JIS, and draws "&" as the
+// access-key mark: "&&" is one ampersand, "&D" an underlined D.
+TEST(FormLayout, TheIssueLabelShowsTheFirstLineOfInitTxt) {
+    const struct {
+        const char* initTxt;
+        const char* caption;
+        const char* drawn;
+        bool underlined;
+    } cases[] = {
+        {"1999 Vol.5 No.12\r\nsecond line\r\n", "1999 Vol.5 No.12", "1999 Vol.5 No.12", false},
+        {"\x8C\x8E\x8D\x86 R&&D\r\n", "月号 R&&D", "月号 R&D", false},
+        {"R&D", "R&D", "RD", true},
+    };
+    for (const auto& c : cases) {
+        FormFixture f;
+        f.WriteExampleDisc();
+        f.disc.write("menu/init.txt", c.initTxt);
+        f.Start();
+        TCaptionLabel& label = *f.form->lblInfo;
+        const QString caption = QString::fromUtf8(c.caption);
+        EXPECT_EQ(label.Caption(), caption);
+        // As wide as the text drawn, not as the caption written: they differ by an ampersand,
+        // some 8 pixels.
+        const QRect ink = InkOf(label);
+        const QFontMetrics metrics(label.font());
+        EXPECT_NEAR(ink.width(), metrics.tightBoundingRect(QString::fromUtf8(c.drawn)).width(), 3)
+            << c.caption;
+        // The underline reaches below the same letters drawn without the mark.
+        label.SetCaption(QString::fromUtf8(c.drawn));
+        EXPECT_EQ(ink.bottom() > InkOf(label).bottom(), c.underlined) << c.caption;
+    }
 }
 
 TEST(FormLayout, GlyphsKeepTheirRedCornerTransparent) {

@@ -133,6 +133,14 @@ TEST_F(LaunchStrip, PressedLookOnAnyButtonLaunchOnlyOnLeftClick) {
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(300, 10));
     EXPECT_EQ(clicks.count(), 1);
+
+    // A double click, as the window system delivers it (press, release, press, release, the
+    // second press a double click): its second press is no click, so the target opens once.
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {},
+                       button->mapTo(form.get(), QPoint(10, 10)));
+    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(opened, (std::vector<QUrl>{Page("t0.txt"), Page("t0.txt")}));
+    EXPECT_EQ(button->OuterBevel(), TLaunchButton::Bevel::Raised);
     platform::SetDesktopOpenerForTesting(nullptr);
 }
 

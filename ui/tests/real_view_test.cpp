@@ -57,9 +57,12 @@ TEST(RealView, LinksBackAndLaunchWithTheEngine) {
             loaded = ok;
             loading = std::max(0, loading - 1);
         });
-        // Settled: no selection change waiting for its delay, and no load under way.
+        // Settled: no selection change waiting for its delay, the view has told of the tree's own
+        // request (until it does, the flag is clear and the window ignores the view's reports, a
+        // Back's included), and no load under way. A busy engine tells of the request well after
+        // the load before it has finished.
         const auto settled = [&] {
-            return !form.TreeView->ChangePending() && loading == 0;
+            return !form.TreeView->ChangePending() && NavFromBrowser && loading == 0;
         };
 
         // Start: the first node with a page is selected and its page shown.
