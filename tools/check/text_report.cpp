@@ -70,7 +70,10 @@ std::string FindingLine(const Finding& finding) {
     std::string line = finding.file.empty() ? "disc" : finding.file;
     if (finding.line > 0)
         line += ":" + std::to_string(finding.line);
-    return line + ": " + std::string(SeverityName(finding.severity)) + ": " + finding.message;
+    if (finding.line > 0 && finding.column > 0)
+        line += ":" + std::to_string(finding.column);
+    return line + ": " + std::string(SeverityName(finding.severity)) + ": " + finding.message +
+           " [" + finding.code + "]";
 }
 
 std::string TextReport(const DiscReport& report) {
