@@ -72,11 +72,14 @@ public:
                 inUrlCall = false;
             } else if (IsNameChar(c) || c == '\\') {
                 const std::string name = Name();
+                const bool import = afterImport;
                 afterImport = inUrlCall = false;
                 if (m_at < m_css.size() && m_css[m_at] == '(') {
                     ++m_at;
-                    if (Lowered(name) == "url")
-                        inUrlCall = Url(afterImport);
+                    if (Lowered(name) == "url") {
+                        inUrlCall = Url(import);
+                        afterImport = inUrlCall && import; // the quoted URL still imports
+                    }
                 }
             } else {
                 ++m_at;

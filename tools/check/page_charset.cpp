@@ -135,6 +135,8 @@ std::string ValidUtf8(std::string_view bytes) {
 }
 
 std::string ThroughIconv(std::string_view bytes, const std::string& name) {
+    // A unit of UTF-16 is two bytes: a bad one is skipped whole.
+    const std::size_t unit = name.starts_with("UTF-16") ? 2 : 1;
     const iconv_t cd = ::iconv_open("UTF-8", name.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1))
         return content::Cp932ToUtf8(bytes);
@@ -159,8 +161,9 @@ std::string ThroughIconv(std::string_view bytes, const std::string& name) {
             out.resize(out.size() * 2);
         out.replace(used, kReplacement.size(), kReplacement);
         used += kReplacement.size();
-        ++in;
-        --inLeft;
+        const std::size_t skip = inLeft < unit ? inLeft : unit;
+        in += skip;
+        inLeft -= skip;
     }
     out.resize(used);
     ::iconv_close(cd);

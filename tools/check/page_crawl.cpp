@@ -306,7 +306,9 @@ void CheckPageReferences(const LoadOutcome& load, const content::DiscDirs& dirs,
         }
         wave = std::move(following);
     }
-    AddUnreachedPages(dirs, seen, findings);
+    // Without the lists the browser shows no page at all, which the load findings say.
+    if (load.ListsLoaded())
+        AddUnreachedPages(dirs, seen, findings);
 }
 
 } // namespace check
