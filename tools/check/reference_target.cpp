@@ -27,18 +27,21 @@ ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
         return target; // "%00": no file has that name
     }
     target.path = content::FindPageFile(m_discRoot, nativePath);
+    struct stat st {};
+    const bool exists = ::stat(target.path.c_str(), &st) == 0;
+    const int error = errno;
+    if (!exists && error != ENOENT && error != ENOTDIR) {
+        // A link loop, a name too long: the view cannot load it, wherever it would lead.
+        target.state = ReferenceTarget::State::Unreachable;
+        target.reason = std::strerror(error);
+        return target;
+    }
     if (!content::InsideDiscRoot(m_discRoot, target.path)) {
         target.state = ReferenceTarget::State::Outside;
         return target;
     }
-    struct stat st {};
-    if (::stat(target.path.c_str(), &st) != 0) {
-        if (errno != ENOENT && errno != ENOTDIR) {
-            target.state = ReferenceTarget::State::Unreachable;
-            target.reason = std::strerror(errno);
-        }
+    if (!exists)
         return target;
-    }
     if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
         // A FIFO, a socket or a device: nothing the view can show (a folder it can).
         target.state = ReferenceTarget::State::Unreachable;
