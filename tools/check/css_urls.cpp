@@ -71,7 +71,13 @@ public:
                 afterImport = Lowered(Name()) == "import";
                 inUrlCall = false;
             } else if (IsNameChar(c) || c == '\\') {
+                const std::size_t start = m_at;
                 const std::string name = Name();
+                if (m_at == start) {
+                    ++m_at; // a backslash before a line break or the end escapes nothing
+                    afterImport = inUrlCall = false;
+                    continue;
+                }
                 const bool import = afterImport;
                 afterImport = inUrlCall = false;
                 if (m_at < m_css.size() && m_css[m_at] == '(') {

@@ -275,7 +275,10 @@ void CheckPageReferences(const LoadOutcome& load, const content::DiscDirs& dirs,
     std::set<FileId> listed;
     std::set<FileId> seen;
     std::vector<PageToRead> wave;
+    std::set<std::string> seeded; // html.txt may name one page on many lines
     const auto seed = [&](const std::string& path, bool isListed) {
+        if (!seeded.insert(path).second)
+            return;
         const std::optional<FileId> id = PageId(path);
         if (!id || !content::InsideDiscRoot(discRoot, path))
             return; // a missing page is told by the findings on html.txt

@@ -34,6 +34,7 @@ TEST(CssUrls, TakesUrlsAsCssTokenisesThem) {
         {"p{background:url(x.gif", "17:x.gif "}, // the end of the text closes it
         {"p{background:url()}", "17: "},
         {"u\\rl(x.gif)", "5:x.gif "},
+        {"\\\nurl(x.gif) \\", "6:x.gif "},
         {"@import url(\"q.css\");", "13:import:q.css "},
     };
     for (const auto& c : cases)
