@@ -26,14 +26,15 @@ inline void OnePageDisc(const fs::path& root, const std::string& index) {
     Write(root, "_html/good.htm", "<p>good</p>");
 }
 
-// 100 MB of paragraphs, each with a good link; one broken link on the last line.
+// 100 MB of paragraphs, a good link in every hundredth; one broken link on the last line.
 inline void HugePage(const fs::path& root) {
-    const std::string paragraph =
-        "<P>A paragraph of a home page of the time, <A HREF=good.htm>with a link</A>.\r\n";
+    const std::string paragraph = "<P>A paragraph of a home page of the time, long as they were, "
+                                  "with <B>bold</B> words and <FONT COLOR=red>colour</FONT>.\r\n";
+    const std::string linked = "<P><A HREF=good.htm>A link to a good page</A>.\r\n";
     std::string page;
-    page.reserve(kHugePageBytes + 100);
-    while (page.size() < kHugePageBytes)
-        page += paragraph;
+    page.reserve(kHugePageBytes + 1000);
+    for (int i = 0; page.size() < kHugePageBytes; ++i)
+        page += i % 100 == 0 ? linked : paragraph;
     page += "<a href=\"broken.htm\">last</a>\r\n";
     OnePageDisc(root, page);
 }
