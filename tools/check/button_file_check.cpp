@@ -31,12 +31,13 @@ void CheckPairs(const std::string& file, const content::StringList& lines, Findi
             break;
         if (target >= lines.size()) {
             if (!lines[caption].empty())
-                findings.push_back({Severity::Warning, file, LineNo(caption),
+                findings.push_back({Severity::Warning, "caption-without-target", file,
+                                    LineNo(caption),
                                     "the caption " + QuotedCp932(lines[caption]) +
                                         " has no target line after it (the file ends): the "
                                         "browser shows no button for it"});
         } else if (lines[caption].empty() && !lines[target].empty()) {
-            findings.push_back({Severity::Warning, file, LineNo(caption),
+            findings.push_back({Severity::Warning, "empty-caption", file, LineNo(caption),
                                 "empty caption before the target " + QuotedCp932(lines[target]) +
                                     ": button " + std::to_string(i) + " stays vacant"});
         }
@@ -50,7 +51,8 @@ void CheckIgnoredLines(const std::string& file, const content::StringList& lines
     bool text = false;
     for (std::size_t k = kReadLines; k < lines.size(); ++k)
         text = text || !lines[k].empty();
-    findings.push_back({text ? Severity::Warning : Severity::Note, file, LineNo(kReadLines),
+    findings.push_back({text ? Severity::Warning : Severity::Note, "ignored-button-lines", file,
+                        LineNo(kReadLines),
                         "lines " + std::to_string(kReadLines + 1) + " to " +
                             std::to_string(lines.size()) +
                             " are ignored: a button file holds at most 12 caption and target "
@@ -65,14 +67,14 @@ void CheckTargets(const std::string& file, const content::ButtonSlots& slots,
             continue;
         const int line = LineNo(2 * i + 1);
         if (slot.target.empty()) {
-            findings.push_back({Severity::Note, file, line,
+            findings.push_back({Severity::Note, "empty-launch-target", file, line,
                                 "the button " + QuotedCp932(slot.caption) +
                                     " has an empty target: it opens the content directory"});
             continue;
         }
         const std::string path = content::ResolveDiscPath(htmlDir, slot.target);
         if (!TargetExists(path))
-            findings.push_back({Severity::Warning, file, line,
+            findings.push_back({Severity::Warning, "missing-launch-target", file, line,
                                 "the target " + QuotedCp932(slot.target) + " of the button " +
                                     QuotedCp932(slot.caption) + " does not exist (" + path + ")"});
     }
@@ -114,7 +116,7 @@ void CheckButtonFile(const ButtonFileRef& ref, const std::string& htmlDir, Findi
     for (const content::ButtonSlot& slot : slots)
         any = any || slot.used;
     if (!any)
-        findings.push_back({Severity::Warning, file, 0,
+        findings.push_back({Severity::Warning, "no-buttons", file, 0,
                             "yields no button: its pages show with the launch strip collapsed"});
 }
 

@@ -8,6 +8,7 @@
 #include "tools/check/list_check.h"
 #include "tools/check/load_check.h"
 #include "tools/check/page_check.h"
+#include "tools/check/page_crawl.h"
 #include "tools/check/start_check.h"
 
 #include <algorithm>
@@ -65,8 +66,8 @@ std::vector<std::string> Converted(const content::StringList& list) {
     return out;
 }
 
-// The list files in the order the browser reads them, then the button files in the order
-// they were found; within a file by line, whole-file findings first.
+// The list files in the order the browser reads them, then the button files and the pages in
+// the order they were found; within a file by line and column, whole-file findings first.
 void SortFindings(Findings& findings) {
     std::map<std::string, int> rank{
         {"", 0}, {"tree.txt", 1}, {"button.txt", 2}, {"html.txt", 3}, {"init.txt", 4}};
@@ -75,7 +76,9 @@ void SortFindings(Findings& findings) {
     std::stable_sort(findings.begin(), findings.end(), [&](const Finding& a, const Finding& b) {
         const int ra = rank[a.file];
         const int rb = rank[b.file];
-        return ra != rb ? ra < rb : a.line < b.line;
+        if (ra != rb)
+            return ra < rb;
+        return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
 }
 
@@ -108,6 +111,7 @@ DiscReport BuildDiscReport(const content::DiscDirs& dirs) {
     for (const ButtonFileRef& file : ButtonFilesOf(load.buttonList, dirs.htmlDir))
         CheckButtonFile(file, dirs.htmlDir, report.problems);
     report.start = CheckStart(load, dirs, report.problems);
+    CheckPageReferences(load, dirs, report.problems);
     SortFindings(report.problems);
     return report;
 }

@@ -20,7 +20,7 @@ Severity ShapeSeverity(FileRole role) {
 void ScanBom(const std::string& file, std::string_view text, ByteScan& scan) {
     if (text.substr(0, kUtf8Bom.size()) != kUtf8Bom)
         return;
-    scan.findings.push_back({Severity::Error, file, 1,
+    scan.findings.push_back({Severity::Error, "utf8-bom", file, 1,
                              "starts with a UTF-8 byte-order mark (EF BB BF): the browser reads "
                              "the file as Shift-JIS and keeps these bytes as part of line 1's "
                              "text; save the file as Shift-JIS without a mark"});
@@ -35,12 +35,12 @@ void ScanNul(const std::string& file, std::string_view bytes, FileRole role,
     const int line = static_cast<int>(content::LineNumberAt(starts, end));
     const std::string where = "a NUL byte at byte offset " + std::to_string(end);
     if (rest.find_first_not_of('\0') == std::string_view::npos) {
-        scan.findings.push_back({Severity::Note, file, line,
+        scan.findings.push_back({Severity::Note, "nul-padding", file, line,
                                  where + " begins " + std::to_string(rest.size()) +
                                      " bytes of NUL padding, which the browser ignores"});
         return;
     }
-    scan.findings.push_back({ShapeSeverity(role), file, line,
+    scan.findings.push_back({ShapeSeverity(role), "nul-cuts-text", file, line,
                              where + " ends the text: the " + std::to_string(rest.size() - 1) +
                                  " bytes after it do not exist for the browser"});
 }
@@ -58,7 +58,8 @@ void ScanLfCr(const std::string& file, std::string_view text, FileRole role,
                              ? "in tree.txt each is an extra top-level node with an empty text "
                                "that shifts the index of every later node"
                              : "it shifts every later line";
-    scan.findings.push_back({ShapeSeverity(role), file, scan.addedEmptyLines.front(),
+    scan.findings.push_back({ShapeSeverity(role), "lf-cr-line-ends", file,
+                             scan.addedEmptyLines.front(),
                              "LF CR line ends (" + std::to_string(scan.addedEmptyLines.size()) +
                                  ", the first making this line): each adds an empty line; " +
                                  effect + "; save the file with CR LF line ends"});
@@ -76,7 +77,7 @@ void ScanCp932(const std::string& file, std::string_view text,
         for (std::size_t offset : offsets)
             list += (list.empty() ? "" : ", ") + std::to_string(offset);
         scan.findings.push_back(
-            {Severity::Warning, file, line,
+            {Severity::Warning, "not-shift-jis", file, line,
              "bytes that are not Shift-JIS (at byte offset" +
                  std::string(offsets.size() > 1 ? "s " : " ") + list +
                  "): the browser shows them as garbage; is the file saved in another "

@@ -93,6 +93,8 @@ void WriteProblems(JsonWriter& json, const Findings& problems) {
         json.BeginObject(true);
         json.Key("severity");
         json.String(SeverityName(finding.severity));
+        json.Key("code");
+        json.String(finding.code);
         json.Key("file");
         if (finding.file.empty())
             json.Null();
@@ -103,6 +105,13 @@ void WriteProblems(JsonWriter& json, const Findings& problems) {
             json.Null();
         else
             json.Number(finding.line);
+        json.Key("column");
+        if (finding.column == 0)
+            json.Null();
+        else
+            json.Number(finding.column);
+        json.Key("reference");
+        json.OptionalString(finding.reference);
         json.Key("message");
         json.String(finding.message);
         json.EndObject();

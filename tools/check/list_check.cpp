@@ -39,7 +39,7 @@ void AddBlankNodes(const content::ContentTree& tree, const std::vector<int>& add
     for (int k = 0; k < tree.Count(); ++k) {
         const int line = LineNo(static_cast<std::size_t>(k));
         if (tree.TextOf(k).empty() && !added.contains(line))
-            findings.push_back({Severity::Warning, "tree.txt", line,
+            findings.push_back({Severity::Warning, "blank-tree-line", "tree.txt", line,
                                 "blank line: the tree shows an entry with no text (node " +
                                     std::to_string(k) + ")"});
     }
@@ -48,7 +48,7 @@ void AddBlankNodes(const content::ContentTree& tree, const std::vector<int>& add
 void AddCountMismatch(const char* file, std::size_t lines, int nodes, Findings& findings) {
     if (lines == static_cast<std::size_t>(nodes))
         return;
-    findings.push_back({Severity::Warning, file, 0,
+    findings.push_back({Severity::Warning, "line-count-mismatch", file, 0,
                         "has " + std::to_string(lines) + " lines but tree.txt has " +
                             std::to_string(nodes) +
                             ": each tree line needs its own line here (empty when it has none)"});
@@ -61,12 +61,12 @@ void AddNodesWithoutLines(const LoadOutcome& load, Findings& findings) {
         const int line = LineNo(n);
         if (n >= load.htmlList.size()) {
             findings.push_back(
-                {Severity::Error, "tree.txt", line,
+                {Severity::Error, "no-html-line", "tree.txt", line,
                  "html.txt has no line for " + NodeLabel(tree, k) +
                      ": selecting it makes the browser report " +
                      Quoted(content::ErrorReportText(content::ListIndexError(k).what()))});
         } else if (!load.htmlList[n].empty() && n >= load.buttonList.size()) {
-            findings.push_back({Severity::Error, "tree.txt", line,
+            findings.push_back({Severity::Error, "no-button-line", "tree.txt", line,
                                 "button.txt has no line for " + NodeLabel(tree, k) +
                                     ": showing its page stops silently, so the page never "
                                     "appears"});
@@ -85,7 +85,8 @@ void AddHtmlLines(const LoadOutcome& load, const LinkMatcher& links, Findings& f
         const std::string firstLine = first ? std::to_string(*first + 1) : "";
         if (k >= nodes) {
             findings.push_back(
-                {linkPicksThis ? Severity::Warning : Severity::Note, "html.txt", LineNo(k),
+                {linkPicksThis ? Severity::Warning : Severity::Note, "page-line-past-tree",
+                 "html.txt", LineNo(k),
                  "past the last tree line (" + std::to_string(nodes) +
                      " nodes): no node shows this page" +
                      (linkPicksThis
@@ -94,7 +95,7 @@ void AddHtmlLines(const LoadOutcome& load, const LinkMatcher& links, Findings& f
                           : "")});
         } else if (first && !linkPicksThis) {
             findings.push_back(
-                {Severity::Note, "html.txt", LineNo(k),
+                {Severity::Note, "same-page-twice", "html.txt", LineNo(k),
                  "same page as line " + firstLine + ": following a link to it selects " +
                      NodeLabel(load.tree, static_cast<int>(*first)) + ", not this node"});
         }
@@ -108,11 +109,11 @@ void AddUnusedButtonLines(const LoadOutcome& load, Findings& findings) {
             continue;
         if (k >= nodes)
             findings.push_back(
-                {Severity::Note, "button.txt", LineNo(k),
+                {Severity::Note, "button-line-past-tree", "button.txt", LineNo(k),
                  "past the last tree line (" + std::to_string(nodes) + " nodes): never used"});
         else if (k >= load.htmlList.size() || load.htmlList[k].empty())
             findings.push_back(
-                {Severity::Note, "button.txt", LineNo(k),
+                {Severity::Note, "unused-button-line", "button.txt", LineNo(k),
                  "never used: " + NodeLabel(load.tree, static_cast<int>(k)) + " has no page"});
     }
 }

@@ -105,12 +105,13 @@ void AddLoadFindings(const LoadOutcome& load, Findings& findings) {
     if (load.error->kind() == content::ErrorKind::Level) {
         const int kept = load.tree.Count();
         const int before = kept > 0 ? load.tree[kept - 1].level : 0;
-        findings.push_back({Severity::Error, file, LineNo(static_cast<std::size_t>(kept)),
+        findings.push_back({Severity::Error, "level-jump", file,
+                            LineNo(static_cast<std::size_t>(kept)),
                             "indented two or more levels deeper than the line before (level " +
                                 std::to_string(before) + "): the browser stops reading the tree " +
                                 "here and keeps only the " + std::to_string(kept) +
                                 " lines above; its error, never shown: " + text});
-        findings.push_back({Severity::Note, file, 0, SkippedText(load.failedAt)});
+        findings.push_back({Severity::Note, "load-skipped", file, 0, SkippedText(load.failedAt)});
         return;
     }
     switch (load.failedAt) {
@@ -118,13 +119,13 @@ void AddLoadFindings(const LoadOutcome& load, Findings& findings) {
     case LoadStep::Button:
     case LoadStep::Html:
         findings.push_back(
-            {Severity::Error, file, 0,
+            {Severity::Error, "unreadable-list", file, 0,
              "cannot be opened (missing, not a regular file or not readable): " + text});
-        findings.push_back({Severity::Note, file, 0, SkippedText(load.failedAt)});
+        findings.push_back({Severity::Note, "load-skipped", file, 0, SkippedText(load.failedAt)});
         break;
     case LoadStep::Init:
         findings.push_back(
-            {Severity::Error, file, 0,
+            {Severity::Error, "init-not-read", file, 0,
              std::string(load.error->kind() == content::ErrorKind::ListIndex
                              ? "has no line"
                              : "cannot be opened (missing, not a regular file or not readable)") +
@@ -132,7 +133,8 @@ void AddLoadFindings(const LoadOutcome& load, Findings& findings) {
         break;
     case LoadStep::Done:
     case LoadStep::Unknown:
-        findings.push_back({Severity::Error, "", 0, "reading the disc ends early: " + text});
+        findings.push_back(
+            {Severity::Error, "load-ended", "", 0, "reading the disc ends early: " + text});
         break;
     }
 }

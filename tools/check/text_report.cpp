@@ -68,9 +68,20 @@ std::string Count(std::size_t n, const char* word) {
 
 std::string FindingLine(const Finding& finding) {
     std::string line = finding.file.empty() ? "disc" : finding.file;
-    if (finding.line > 0)
-        line += ":" + std::to_string(finding.line);
-    return line + ": " + std::string(SeverityName(finding.severity)) + ": " + finding.message;
+    for (const int number : {finding.line, finding.line > 0 ? finding.column : 0}) {
+        if (number > 0) {
+            line += ':';
+            line += std::to_string(number);
+        }
+    }
+    line += ": ";
+    line += SeverityName(finding.severity);
+    line += ": ";
+    line += finding.message;
+    line += " [";
+    line += finding.code;
+    line += ']';
+    return line;
 }
 
 std::string TextReport(const DiscReport& report) {

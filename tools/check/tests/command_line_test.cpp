@@ -1,3 +1,4 @@
+#include "content/tests/hostile_discs.h"
 #include "example_disc.h"
 #include "tools/check/command_line.h"
 
@@ -60,16 +61,76 @@ TEST(CommandLine, ExitStatusTellsErrorsFromAnUnreadableDirectory) {
     }
 }
 
-TEST(CommandLine, UnreadableDirectoryIsStatusTwo) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every directory";
+const std::string kUsage = "usage: quilcd-check [--json] MENU_DIR\n";
+
+TEST(CommandLine, UsageErrorsAndHelpAreToldExactly) {
     ExampleDisc disc;
-    const std::filesystem::path menu = disc.root() / "menu";
-    std::filesystem::permissions(menu, std::filesystem::perms::none);
-    const CheckRun run = RunWith({menu.string()});
-    std::filesystem::permissions(menu, std::filesystem::perms::owner_all);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("cannot be read"), std::string::npos) << run.err;
+    const std::string menu = (disc.root() / "menu").string();
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"--jsn", menu}, 2, "quilcd-check: unknown option --jsn\n" + kUsage},
+        {{menu, "-x"}, 2, "quilcd-check: unknown option -x\n" + kUsage},
+        {{menu, menu}, 2, "quilcd-check: one MENU_DIR only\n" + kUsage},
+        {{}, 2, kUsage},
+        {{"--json"}, 2, kUsage},
+        // After "--" nothing is an option: "--json" is a directory's name.
+        {{"--", "--json"}, 2, "quilcd-check: --json: No such file or directory\n"},
+        {{"--json", "--", menu, "--"}, 2, "quilcd-check: one MENU_DIR only\n" + kUsage},
+    };
+    for (const auto& c : cases) {
+        const CheckRun run = RunWith(c.args);
+        EXPECT_EQ(run.status, c.status) << c.err;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, "") << c.err;
+    }
+    EXPECT_EQ(RunWith({"--json", "--", menu}).status, 0);
+
+    for (const char* help : {"-h", "--help"}) {
+        const CheckRun run = RunWith({help});
+        EXPECT_EQ(run.status, 0) << help;
+        EXPECT_EQ(run.err, "") << help;
+        EXPECT_TRUE(run.out.starts_with(kUsage + "\nReads a Quillore CD-ROM Browser disc the way "
+                                                 "the browser does"))
+            << run.out;
+        EXPECT_TRUE(run.out.ends_with("  2  MENU_DIR cannot be read (missing, not a directory, "
+                                      "no permission), or bad usage\n"))
+            << run.out;
+    }
+}
+
+// Inputs that fail for every user, root included, as CI runs the tests; permissions only stop
+// the others.
+TEST(CommandLine, UnreadableMenuDirectoryIsToldExactly) {
+    ExampleDisc disc;
+    const std::filesystem::path root = disc.root();
+    hostile_discs::MakeFifo(root / "fifo");
+    std::filesystem::create_symlink("loop", root / "loop");
+    struct Case {
+        std::string dir;
+        std::string says;
+    };
+    std::vector<Case> cases = {
+        {(root / "menu/tree.txt/menu").string(), "Not a directory"},
+        {(root / "menu/tree.txt").string(), "not a directory"},
+        {(root / "fifo").string(), "not a directory"},
+        {(root / "loop").string(), "Too many levels of symbolic links"},
+        {(root / "nothing").string(), "No such file or directory"},
+    };
+    const std::filesystem::path closed = root / "menu";
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(closed, std::filesystem::perms::none);
+        cases.push_back({closed.string(), "cannot be read: Permission denied"});
+    }
+    for (const Case& c : cases) {
+        const CheckRun run = RunWith({c.dir});
+        EXPECT_EQ(run.status, 2) << c.dir;
+        EXPECT_EQ(run.err, "quilcd-check: " + c.dir + ": " + c.says + "\n");
+        EXPECT_EQ(run.out, "") << c.dir;
+    }
+    std::filesystem::permissions(closed, std::filesystem::perms::owner_all);
 }
 
 TEST(CommandLine, DotDirectoryFindsTheContentBesideIt) {

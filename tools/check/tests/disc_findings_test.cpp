@@ -22,6 +22,9 @@ std::string StartOf(const check::DiscReport& report) {
 
 const std::string kListIndex0 = "error リストのインデックスが範囲を超えています (0)";
 const std::string kButtonFileWarning = "warning button.txt:5"; // the example's soft\util.txt
+// The example's pages, when no list line leads to them.
+const std::string kUnreached[] = {"note feature/cover.htm:0", "note feature/talk.htm:0",
+                                  "note soft/util.htm:0"};
 
 std::string Repeat(int pairs, const std::string& target) {
     std::string bytes;
@@ -80,12 +83,12 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
         {"no page line",
          [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n"); },
          {"error tree.txt:4", "error tree.txt:5", "note button.txt:2", "note button.txt:5",
-          "warning html.txt:0", "error html.txt:0"},
+          "warning html.txt:0", "error html.txt:0", kUnreached[0], kUnreached[1], kUnreached[2]},
          "error リストのインデックスが範囲を超えています (3)"},
         {"first page past the tree",
          [](auto& d) { d.write("menu/html.txt", "\r\n\r\n\r\n\r\n\r\nx.htm\r\n"); },
          {"note button.txt:2", "note button.txt:5", "warning html.txt:0", "warning html.txt:6",
-          "error html.txt:6"},
+          "error html.txt:6", kUnreached[0], kUnreached[1], kUnreached[2]},
          "error 不正なインデックス."},
         {"page missing",
          [](auto& d) { d.remove("_html/feature/talk.htm"); },
@@ -110,7 +113,7 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
              d.write("menu/html.txt",
                      "\r\nfeature\\cover.htm\r\nFEATURE\\Cover.htm\r\n\r\nsoft\\util.htm\r\n");
          },
-         {kButtonFileWarning, "note html.txt:3"}},
+         {kButtonFileWarning, "note html.txt:3", kUnreached[1]}},
         {"blank line ending tree.txt",
          [](auto& d) {
              d.write("menu/tree.txt",
@@ -146,7 +149,7 @@ TEST(DiscFindings, EachFaultIsToldWithItsFileAndLine) {
                      "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\0\r\n\r\nsoft\\util.htm\r\n"s);
          },
          {"error tree.txt:4", "error tree.txt:5", "note button.txt:5", "warning html.txt:0",
-          "error html.txt:3"}},
+          "error html.txt:3", kUnreached[2]}},
         {"NUL padding after init.txt",
          [](auto& d) { d.write("menu/init.txt", "1999 Vol.5 No.12\r\n\0\0\0"s); },
          {kButtonFileWarning, "note init.txt:2"}},

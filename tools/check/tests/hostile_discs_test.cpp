@@ -3,6 +3,7 @@
 
 #include "content/tests/hostile_discs.h"
 #include "content/tests/temp_disc.h"
+#include "hostile_pages.h"
 #include "json_report_reader.h"
 #include "timed_run.h"
 
@@ -26,6 +27,10 @@ using check_testing::ReportSummary;
 // Line 0 is a finding on the whole file (null in the report); kAnyLine matches every line.
 constexpr int kWholeFile = 0;
 constexpr int kAnyLine = -1;
+
+// Far beyond any of these discs' checks, even under the sanitizers on a busy machine (the 100 MB
+// page's parse alone is a few seconds of processor time): only a hang reaches it.
+constexpr std::chrono::seconds kHangLimit{300};
 
 // A finding the report must hold (or must not): file nullptr matches any file; `says` is part
 // of its message.
@@ -200,6 +205,41 @@ const CheckCase kCases[] = {
      Nodes(1),
      {},
      {{"warning", nullptr, kAnyLine, "does not exist"}}},
+    // Pages: a reader's view must not take the checker hostage either.
+    {"HundredMegabytePage",
+     hostile_pages::HugePage,
+     {1},
+     Nodes(1),
+     {{"error", "index.htm", kAnyLine, "a href \"broken.htm\": no such file"}},
+     {{"error", "index.htm", kAnyLine, "good.htm"}}},
+    {"HundredThousandLinksOnOnePage",
+     hostile_pages::ManyLinks,
+     {1},
+     Nodes(1),
+     {{"error", "index.htm", 2, "a href \"broken.htm\": no such file"}},
+     {{"error", "index.htm", 1, ""}}},
+    {"FramesInFramesInACycle",
+     hostile_pages::DeepFrameCycle,
+     {0},
+     Nodes(1),
+     {{"warning", "f300.htm", 2, "img src \"broken.gif\""},
+      {"warning", "f1.htm", 1, "frame src \"index.htm\": loads a page html.txt lists"}},
+     {{"note", "f150.htm", kAnyLine, "no listed page"}}},
+    {"BadBytesFifoAndLinkLoopAsPages",
+     hostile_pages::BadBytesAndOddFiles,
+     {1},
+     Nodes(1),
+     {{"error", "index.htm", 2, "a href \"broken.htm\""},
+      {"warning", "nul.htm", kWholeFile, "NUL bytes"},
+      {"error", "index.htm", 3, "a href \"fifo.htm\": cannot be loaded"},
+      {"error", "index.htm", 3, "a href \"loop.htm\": cannot be loaded"}},
+     {}},
+    {"PageNestedTwoHundredThousandDeep",
+     hostile_pages::DeepNesting,
+     {0},
+     Nodes(1),
+     {{"note", "index.htm", kWholeFile, "the HTML parser gave up on it"}},
+     {}},
 };
 
 class HostileDiscCheck : public testing::TestWithParam<CheckCase> {};
@@ -210,8 +250,8 @@ TEST_P(HostileDiscCheck, EndsWithOneJsonReportNamingEachPlantedFault) {
     test.build(disc.root());
 
     const check_testing::TimedRun run =
-        check_testing::RunWithLimit(QUILCD_CHECK_EXE, {"--json", disc.programDir()}, 120s);
-    ASSERT_TRUE(run.finished) << "still running after 120 s";
+        check_testing::RunWithLimit(QUILCD_CHECK_EXE, {"--json", disc.programDir()}, kHangLimit);
+    ASSERT_TRUE(run.finished) << "still running after " << kHangLimit.count() << " s";
     ASSERT_TRUE(run.exited) << "ended by signal " << run.signal;
     EXPECT_TRUE(test.statuses.contains(run.status)) << "exit status " << run.status;
 

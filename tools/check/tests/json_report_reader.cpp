@@ -347,11 +347,14 @@ private:
                 problem.message = String(true);
             } else if (name == "file") {
                 problem.file = StringOrNull();
-            } else if (name == "line") {
+            } else if (name == "code") {
+                problem.code = String(true);
+            } else if (name == "line" || name == "column") {
+                std::optional<long long>& number = name == "line" ? problem.line : problem.column;
                 if (Peek() == 'n')
                     Word("null");
                 else
-                    problem.line = std::stoll(std::string(Number()));
+                    number = std::stoll(std::string(Number()));
             } else {
                 Value(3);
             }

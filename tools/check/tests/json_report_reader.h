@@ -12,8 +12,10 @@ namespace check_testing {
 // One entry of a report's "problems": null file and line stay unset.
 struct ReportProblem {
     std::string severity;
+    std::string code;
     std::optional<std::string> file;
     std::optional<long long> line;
+    std::optional<long long> column;
     std::string message;
 };
 

@@ -71,7 +71,7 @@ TEST(WorkedExample, JsonTellsWhatTheBrowserShows) {
     }
   ],
   "problems": [
-    {"severity": "warning", "file": "button.txt", "line": 5, "message": )";
+    {"severity": "warning", "code": "missing-button-file", "file": "button.txt", "line": 5, "column": null, "reference": null, "message": )";
     ASSERT_GE(json.size(), expected.size());
     EXPECT_EQ(json.substr(0, expected.size()), expected);
     // One problem, then the ends of the list and of the object.
@@ -92,7 +92,8 @@ TEST(WorkedExample, TextNamesStartTreeAndFindings) {
     for (const char* part :
          {"Start:             node 1 \"Cover story\"", "\"Feature\" [heading, open]",
           "button 1 \"Read me\" -> feature\\readme.txt (left 178, top 7, width 176)",
-          "\nbutton.txt:5: warning: ", "0 errors, 1 warning, 0 notes"})
+          "\nbutton.txt:5: warning: ", "shows without launch buttons [missing-button-file]\n",
+          "0 errors, 1 warning, 0 notes"})
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
 }
 

@@ -1,0 +1,251 @@
+#include "tools/check/page_charset.h"
+
+#include "content/cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace check {
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+}
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
+}
+
+std::string Lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = Lower(c);
+    return out;
+}
+
+struct Label {
+    const char* label;
+    const char* charset;
+};
+
+// The labels of the encodings Japanese pages of the time declare, as browsers read them.
+constexpr Label kLabels[] = {
+    {"csshiftjis", "Shift_JIS"},
+    {"ms932", "Shift_JIS"},
+    {"ms_kanji", "Shift_JIS"},
+    {"shift-jis", "Shift_JIS"},
+    {"shift_jis", "Shift_JIS"},
+    {"sjis", "Shift_JIS"},
+    {"windows-31j", "Shift_JIS"},
+    {"x-sjis", "Shift_JIS"},
+    {"unicode-1-1-utf-8", "UTF-8"},
+    {"unicode11utf8", "UTF-8"},
+    {"unicode20utf8", "UTF-8"},
+    {"utf-8", "UTF-8"},
+    {"utf8", "UTF-8"},
+    {"x-unicode20utf8", "UTF-8"},
+    // A page cannot declare itself UTF-16 in a meta element it could be read by: such a
+    // declaration means UTF-8.
+    {"utf-16", "UTF-8"},
+    {"utf-16le", "UTF-8"},
+    {"utf-16be", "UTF-8"},
+    {"unicodefffe", "UTF-8"},
+    {"cseucpkdfmtjapanese", "EUC-JP"},
+    {"euc-jp", "EUC-JP"},
+    {"x-euc-jp", "EUC-JP"},
+    {"csiso2022jp", "ISO-2022-JP"},
+    {"iso-2022-jp", "ISO-2022-JP"},
+    {"ascii", "windows-1252"},
+    {"us-ascii", "windows-1252"},
+    {"iso-8859-1", "windows-1252"},
+    {"iso8859-1", "windows-1252"},
+    {"iso_8859-1", "windows-1252"},
+    {"latin1", "windows-1252"},
+    {"l1", "windows-1252"},
+    {"cp1252", "windows-1252"},
+    {"windows-1252", "windows-1252"},
+    {"x-cp1252", "windows-1252"},
+};
+
+// The name iconv knows a charset by: its Japanese decoders are the Windows variants, as are the
+// browsers'.
+std::string IconvName(std::string_view charset) {
+    if (charset == "EUC-JP")
+        return "EUC-JP-MS";
+    if (charset == "windows-1252")
+        return "CP1252";
+    return std::string(charset);
+}
+
+bool IconvKnows(const std::string& name) {
+    const iconv_t cd = ::iconv_open("UTF-8", name.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    ::iconv_close(cd);
+    return true;
+}
+
+// The length of the valid UTF-8 sequence at the start of text, 0 when it is not one.
+std::size_t Utf8SequenceAt(std::string_view text) {
+    const auto b = [&](std::size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    const unsigned char lead = b(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || b(1) < low || b(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (b(i) < 0x80 || b(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+std::string ValidUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceAt(bytes);
+        if (length == 0) {
+            out += kReplacement;
+            bytes.remove_prefix(1);
+        } else {
+            out.append(bytes.substr(0, length));
+            bytes.remove_prefix(length);
+        }
+    }
+    return out;
+}
+
+std::string ThroughIconv(std::string_view bytes, const std::string& name) {
+    // A unit of UTF-16 is two bytes: a bad one is skipped whole.
+    const std::size_t unit = name.starts_with("UTF-16") ? 2 : 1;
+    const iconv_t cd = ::iconv_open("UTF-8", name.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return content::Cp932ToUtf8(bytes);
+    std::string out;
+    out.resize(bytes.size() * 3 + 16);
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    std::size_t used = 0;
+    while (inLeft > 0) {
+        char* outPtr = out.data() + used;
+        std::size_t outLeft = out.size() - used;
+        const std::size_t result = ::iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        used = out.size() - outLeft;
+        if (result != static_cast<std::size_t>(-1))
+            break;
+        if (errno == E2BIG) {
+            out.resize(out.size() * 2);
+            continue;
+        }
+        // A byte that is no text here, or a sequence cut by the end of the file.
+        if (out.size() - used < kReplacement.size())
+            out.resize(out.size() * 2);
+        out.replace(used, kReplacement.size(), kReplacement);
+        used += kReplacement.size();
+        const std::size_t skip = inLeft < unit ? inLeft : unit;
+        in += skip;
+        inLeft -= skip;
+    }
+    out.resize(used);
+    ::iconv_close(cd);
+    return out;
+}
+
+} // namespace
+
+std::optional<std::string> CharsetOfBom(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return std::string(kUtf8);
+    if (bytes.starts_with("\xFF\xFE"))
+        return "UTF-16LE";
+    if (bytes.starts_with("\xFE\xFF"))
+        return "UTF-16BE";
+    return std::nullopt;
+}
+
+std::optional<std::string> CharsetOfLabel(std::string_view label) {
+    while (!label.empty() && IsSpace(label.front()))
+        label.remove_prefix(1);
+    while (!label.empty() && IsSpace(label.back()))
+        label.remove_suffix(1);
+    if (label.empty())
+        return std::nullopt;
+    const std::string lowered = Lowered(label);
+    for (const Label& known : kLabels)
+        if (lowered == known.label)
+            return std::string(known.charset);
+    // Other encodings a page may declare (EUC-KR, Big5, KOI8-R ...) are read as iconv reads them.
+    std::string upper(label);
+    for (char& c : upper)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+    if (upper.find('/') == std::string::npos && IconvKnows(upper))
+        return upper;
+    return std::nullopt;
+}
+
+std::string_view CharsetInContentType(std::string_view content) {
+    const std::string lowered = Lowered(content);
+    std::size_t position = 0;
+    while (true) {
+        const std::size_t found = lowered.find("charset", position);
+        if (found == std::string::npos)
+            return {};
+        std::size_t i = found + 7;
+        while (i < content.size() && IsSpace(content[i]))
+            ++i;
+        if (i >= content.size() || content[i] != '=') {
+            position = found + 7;
+            continue;
+        }
+        ++i;
+        while (i < content.size() && IsSpace(content[i]))
+            ++i;
+        if (i >= content.size())
+            return {};
+        if (content[i] == '"' || content[i] == '\'') {
+            const std::size_t close = content.find(content[i], i + 1);
+            if (close == std::string_view::npos)
+                return {};
+            return content.substr(i + 1, close - i - 1);
+        }
+        std::size_t end = i;
+        while (end < content.size() && !IsSpace(content[end]) && content[end] != ';')
+            ++end;
+        return content.substr(i, end - i);
+    }
+}
+
+std::string DecodePage(std::string_view bytes, std::string_view charset) {
+    if (charset == kShiftJis)
+        return content::Cp932ToUtf8(bytes);
+    if (charset == kUtf8) {
+        if (bytes.starts_with("\xEF\xBB\xBF"))
+            bytes.remove_prefix(3);
+        return ValidUtf8(bytes);
+    }
+    if ((charset == "UTF-16LE" && bytes.starts_with("\xFF\xFE")) ||
+        (charset == "UTF-16BE" && bytes.starts_with("\xFE\xFF")))
+        bytes.remove_prefix(2);
+    return ThroughIconv(bytes, IconvName(charset));
+}
+
+} // namespace check

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <compare>
+#include <map>
+#include <mutex>
+#include <string>
+#include <sys/types.h>
+
+namespace check {
+
+// A file as the system knows it, whatever path or link leads to it.
+struct FileId {
+    dev_t device = 0;
+    ino_t inode = 0;
+    auto operator<=>(const FileId&) const = default;
+};
+
+// The disc file a joined reference reaches, by the page view's own rule.
+struct ReferenceTarget {
+    enum class State { Found, Missing, Unreachable, Outside };
+    State state = State::Missing;
+    std::string path;   // the file the view would load (or the one it looked for)
+    std::string reason; // Unreachable: why the system cannot reach it
+    FileId id;          // Found
+    bool page = false;  // Found: a regular file the view shows as HTML
+};
+
+// Whether a file's name makes the view show it as HTML.
+bool IsHtmlName(std::string_view path);
+
+// Finds the files references reach, each path looked up once however many pages name it; safe
+// to use from several threads.
+class TargetFinder final {
+public:
+    explicit TargetFinder(std::string discRoot) : m_discRoot(std::move(discRoot)) {}
+
+    // urlPath is a joined reference's path, still percent-encoded.
+    ReferenceTarget Find(const std::string& urlPath);
+
+    const std::string& DiscRoot() const { return m_discRoot; }
+
+private:
+    ReferenceTarget Look(const std::string& nativePath) const;
+
+    std::string m_discRoot;
+    std::mutex m_mutex;
+    std::map<std::string, ReferenceTarget> m_found;
+};
+
+} // namespace check
