@@ -7,7 +7,9 @@
 // Wayland allows a client), and the engine's sandbox, which cannot run as root.
 void PrepareProcessEnvironment();
 
-// Whether the window system can be reached; says why on the standard error when it cannot.
+// Whether the window system can be reached; says why on the standard error when it cannot. On
+// X11 the same look at the display chooses the scale the window is drawn at, which Qt reads
+// when the application object is made (platform/window_scale.h).
 bool DisplayCanBeOpened();
 
 // The application object. An error that escapes the handling of an event is shown by the
