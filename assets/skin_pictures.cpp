@@ -22,6 +22,38 @@ QString ResourcePath(const char* file) {
     return QStringLiteral(":/skin/") + QString::fromUtf8(file);
 }
 
+int PictureScale(qreal devicePixelRatio) {
+    return devicePixelRatio > 1.0 ? 2 : 1;
+}
+
+QString ResourcePath(const char* file, int scale) {
+    return QStringLiteral(":/skin/") + ScaledFile(file, scale);
+}
+
+QImage LoadPicture(const char* file, int scale) {
+    InitResources();
+    QImage picture(ResourcePath(file, scale));
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+QImage PictureFor(const char* file, qreal devicePixelRatio) {
+    const int scale = PictureScale(devicePixelRatio);
+    QImage picture = LoadPicture(file, scale);
+    if (picture.isNull() || devicePixelRatio == scale)
+        return picture;
+    const QSize design = picture.size() / scale;
+    const QSize device(qRound(design.width() * devicePixelRatio),
+                       qRound(design.height() * devicePixelRatio));
+    // Resampled in 32 bits: the two-colour credit strip has no smooth scaling of its own.
+    const QImage::Format deep =
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    QImage resampled = picture.convertToFormat(deep).scaled(device, Qt::IgnoreAspectRatio,
+                                                            Qt::SmoothTransformation);
+    resampled.setDevicePixelRatio(devicePixelRatio);
+    return resampled;
+}
+
 QString BackgroundPath() {
     return ResourcePath(kBackgroundFile);
 }

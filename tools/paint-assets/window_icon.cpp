@@ -10,13 +10,14 @@
 
 namespace paint {
 
-QImage PaintWindowIcon() {
-    QImage icon(skin::kIconSize, QImage::Format_ARGB32_Premultiplied);
+QImage PaintWindowIcon(int scale) {
+    QImage icon(skin::kIconSize * scale, QImage::Format_ARGB32_Premultiplied);
+    icon.setDevicePixelRatio(scale);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const QRectF tile(0.5, 0.5, icon.width() - 1.0, icon.height() - 1.0);
+    const QRectF tile(0.5, 0.5, skin::kIconSize.width() - 1.0, skin::kIconSize.height() - 1.0);
     QLinearGradient fill(tile.topLeft(), tile.bottomRight());
     fill.setColorAt(0.0, QColor(0x4A, 0x5D, 0x74));
     fill.setColorAt(1.0, QColor(0x22, 0x2C, 0x3A));
@@ -47,7 +48,9 @@ QImage PaintWindowIcon() {
     painter.setBrush(QColor(0xD6, 0x28, 0x30));
     painter.drawPath(stroke);
     painter.end();
-    return icon.convertToFormat(QImage::Format_ARGB32);
+    QImage straight = icon.convertToFormat(QImage::Format_ARGB32);
+    straight.setDevicePixelRatio(scale);
+    return straight;
 }
 
 } // namespace paint

@@ -6,6 +6,6 @@
 
 namespace paint {
 
-QImage PaintWindowIcon();
+QImage PaintWindowIcon(int scale);
 
 } // namespace paint
