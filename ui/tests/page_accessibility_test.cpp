@@ -1,0 +1,84 @@
+// A screen reader reaches the page the view shows: from the window through the view to the
+// page's document and its text, as AT-SPI walks Qt's accessibility interface.
+
+#include "content/tests/temp_disc.h"
+#include "ui/show_exception.h"
+#include "ui/tform1.h"
+#include "ui/unit1.h"
+#include "wait_for.h"
+
+#include <QAccessible>
+#include <QWebEngineView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The first interface under `face` (itself included) that satisfies `match`, searched depth
+// first; the page's tree is small, the depth bound only guards against a cycle.
+template <typename Match>
+QAccessibleInterface* Find(QAccessibleInterface* face, const Match& match, int depth = 0) {
+    if (face == nullptr || depth > 40)
+        return nullptr;
+    if (match(face))
+        return face;
+    for (int i = 0; i < face->childCount(); ++i)
+        if (QAccessibleInterface* found = Find(face->child(i), match, depth + 1))
+            return found;
+    return nullptr;
+}
+
+TEST(PageAccessibility, TheWindowLeadsToThePagesDocumentAndItsText) {
+    testing_disc::TempDisc disc;
+    disc.write("menu/tree.txt", "Pages\r\n\tFirst\r\n");
+    disc.write("menu/html.txt", "\r\nfirst.htm\r\n");
+    disc.write("menu/button.txt", "\r\n\r\n");
+    disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
+    disc.write("_html/first.htm", "<html><head><title>Cover</title></head>"
+                                  "<body><p>Welcome, reader of the cover disc</p></body></html>");
+    ProgramDir = disc.programDir();
+    HtmlDir = disc.htmlDir();
+    HtmlList = std::make_unique<content::StringList>();
+    ButtonList = std::make_unique<content::StringList>();
+    NavFromBrowser = false;
+    QStringList reports;
+    SetErrorReportSinkForTesting([&](const QString& text) { reports << text; });
+    QAccessible::setActive(true); // as when a screen reader listens
+    {
+        TForm1 form;
+        form.show();
+        auto* view = qobject_cast<QWebEngineView*>(form.WebBrowser);
+        ASSERT_NE(view, nullptr);
+        bool loaded = false;
+        QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
+        ASSERT_TRUE(WaitFor([&] { return loaded; }));
+
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+        ASSERT_NE(window, nullptr);
+        QAccessibleInterface* document = nullptr;
+        QAccessibleInterface* text = nullptr;
+        const bool found = WaitFor([&] {
+            document = Find(window, [](QAccessibleInterface* face) {
+                return face->role() == QAccessible::WebDocument ||
+                       face->role() == QAccessible::Document;
+            });
+            text = Find(document, [](QAccessibleInterface* face) {
+                return face->text(QAccessible::Name).contains(QStringLiteral("Welcome, reader")) ||
+                       (face->textInterface() != nullptr &&
+                        face->textInterface()
+                            ->text(0, face->textInterface()->characterCount())
+                            .contains(QStringLiteral("Welcome, reader")));
+            });
+            return text != nullptr;
+        });
+        EXPECT_TRUE(found) << (document == nullptr ? "no document under the window"
+                                                   : "the document holds no page text");
+    }
+    QAccessible::setActive(false);
+    EXPECT_TRUE(reports.isEmpty()) << reports.join(QLatin1Char('\n')).toStdString();
+    SetErrorReportSinkForTesting(nullptr);
+    HtmlList.reset();
+    ButtonList.reset();
+}
+
+} // namespace
