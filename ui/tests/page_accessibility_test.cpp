@@ -43,9 +43,11 @@ TEST(PageAccessibility, TheWindowLeadsToThePagesDocumentAndItsText) {
     NavFromBrowser = false;
     QStringList reports;
     SetErrorReportSinkForTesting([&](const QString& text) { reports << text; });
-    QAccessible::setActive(true); // as when a screen reader listens
     {
         TForm1 form;
+        // A screen reader comes in: the engine, running by now, is told and builds the tree of
+        // each page for it.
+        QAccessible::setActive(true);
         form.show();
         auto* view = qobject_cast<QWebEngineView*>(form.WebBrowser);
         ASSERT_NE(view, nullptr);
