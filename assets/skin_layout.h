@@ -132,8 +132,8 @@ inline constexpr const char* kIconFile = "icon.png";
 inline constexpr const char* kExpandedMarkFile = "mark-expanded.png";
 inline constexpr const char* kCollapsedMarkFile = "mark-collapsed.png";
 
-// Every picture is drawn twice: at the design's size, and at twice its size for screens of 200 %
-// and more. Each rule above holds at both, measured in the design's pixels; a single pixel of the
+// Every picture is drawn twice: at the design's size, and at twice its size for screens above
+// 100 %. Each rule above holds at both, measured in the design's pixels; a single pixel of the
 // design (a glyph's key corner, a mark's pixel) is a 2 x 2 block at 2x.
 inline constexpr std::array<int, 2> kScales{1, 2};
 

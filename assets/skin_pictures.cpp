@@ -18,10 +18,6 @@ void InitResources() {
     (void)once;
 }
 
-QString ResourcePath(const char* file) {
-    return QStringLiteral(":/skin/") + QString::fromUtf8(file);
-}
-
 int PictureScale(qreal devicePixelRatio) {
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
@@ -45,7 +41,7 @@ QImage PictureFor(const char* file, qreal devicePixelRatio) {
     const QSize design = picture.size() / scale;
     const QSize device(qRound(design.width() * devicePixelRatio),
                        qRound(design.height() * devicePixelRatio));
-    // Resampled in 32 bits: the two-colour credit strip has no smooth scaling of its own.
+    // Resampled in 32 bits: Qt 6.4 crashes scaling the two-colour credit strip smoothly as is.
     const QImage::Format deep =
         picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     QImage resampled = picture.convertToFormat(deep).scaled(device, Qt::IgnoreAspectRatio,
@@ -54,23 +50,8 @@ QImage PictureFor(const char* file, qreal devicePixelRatio) {
     return resampled;
 }
 
-QString BackgroundPath() {
-    return ResourcePath(kBackgroundFile);
-}
-QString GlyphPath(Glyph glyph) {
-    return ResourcePath(RuleFor(glyph).file);
-}
-QString CreditPath() {
-    return ResourcePath(kCreditFile);
-}
 QString IconPath() {
-    return ResourcePath(kIconFile);
-}
-QString ExpandedMarkPath() {
-    return ResourcePath(kExpandedMarkFile);
-}
-QString CollapsedMarkPath() {
-    return ResourcePath(kCollapsedMarkFile);
+    return ResourcePath(kIconFile, 1);
 }
 
 } // namespace skin

@@ -15,9 +15,6 @@ namespace skin {
 // Calling it again does no harm.
 void InitResources();
 
-// ":/skin/<file>" for one of the file names of skin_layout.h.
-QString ResourcePath(const char* file);
-
 // The scale of the pictures for a device pixel ratio: the 2x ones above 100 %, as Qt picks
 // "@2x" files for its icons.
 int PictureScale(qreal devicePixelRatio);
@@ -33,11 +30,7 @@ QImage LoadPicture(const char* file, int scale);
 // the ratio is 1 or 2, else the 2x picture resampled smoothly to the exact size in device pixels.
 QImage PictureFor(const char* file, qreal devicePixelRatio);
 
-QString BackgroundPath();
-QString GlyphPath(Glyph glyph);
-QString CreditPath();
+// The window icon: ":/skin/icon.png", beside which QIcon finds the 2x one by itself.
 QString IconPath();
-QString ExpandedMarkPath();
-QString CollapsedMarkPath();
 
 } // namespace skin

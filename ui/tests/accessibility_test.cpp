@@ -94,7 +94,7 @@ TEST_F(Accessibility, ReadersPressActionLaunchesTheButtonsTarget) {
 }
 
 // The frame shows which control the keyboard reached; a click shows none, so nothing a mouse
-// does changes how the window looks.
+// does changes how the window looks. The keys press the button that has the focus.
 TEST_F(Accessibility, FocusFrameOnlyFromTheKeyboard) {
     form->activateWindow();
     ASSERT_TRUE(WaitFor([this] { return form->isActiveWindow(); }));
@@ -113,6 +113,14 @@ TEST_F(Accessibility, FocusFrameOnlyFromTheKeyboard) {
     ASSERT_TRUE(form->BtnQUILLOGO->hasFocus());
     EXPECT_NE(looks(form->BtnQUILLOGO), plainLogo) << "no focus frame after Tab";
     EXPECT_EQ(looks(back), plainBack) << "the frame stayed behind";
+
+    // Enter and Space press the focused picture button.
+    std::vector<QUrl> opened;
+    platform::SetDesktopOpenerForTesting([&](const QUrl& url) { opened.push_back(url); });
+    QTest::keyClick(form->BtnQUILLOGO, Qt::Key_Return);
+    QTest::keyClick(form->BtnQUILLOGO, Qt::Key_Space);
+    platform::SetDesktopOpenerForTesting(nullptr);
+    EXPECT_EQ(opened, std::vector<QUrl>(2, TForm1::MagazineSite()));
 
     // A launch button takes no focus from a click, and shows its frame when Tab brings it.
     TLaunchButton* first = form->btnPanel[0];
