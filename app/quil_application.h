@@ -4,7 +4,8 @@
 
 // Settings that must be in place before the application object exists: Qt's X11 platform (the
 // program positions, shapes and moves its own window and finds others by caption, none of which
-// Wayland allows a client), and the engine's sandbox, which cannot run as root.
+// Wayland allows a client), the engine's sandbox, which cannot run as root, the page's document
+// for screen readers, and the quiet of the engine's set-up.
 void PrepareProcessEnvironment();
 
 // Whether the window system can be reached; says why on the standard error when it cannot. On
