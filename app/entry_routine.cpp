@@ -8,14 +8,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace {
-
-bool ScreenIsLargeEnough(QSize screen) {
-    return screen.width() >= 800 && screen.height() >= 600;
-}
-
-} // namespace
-
 int QuilCDBrowser() {
     // The title names the program's message boxes. It is not Qt's display name: that one would
     // be appended to the main window's caption, by which a running instance is recognised.
@@ -30,7 +22,9 @@ int QuilCDBrowser() {
         return 0;
     }
 
-    if (!ScreenIsLargeEnough(platform::PrimaryScreenSize())) {
+    // At the scale chosen before the application object was made, the window fits whenever the
+    // screen takes it at 100 %.
+    if (!platform::ScreenTakesWindow()) {
         QMessageBox box(QMessageBox::NoIcon, title,
                         QString::fromUtf8("このプログラムは画面サイズ800×600以上で動作します。"),
                         QMessageBox::Ok);

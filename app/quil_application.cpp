@@ -1,9 +1,10 @@
 #include "app/quil_application.h"
 
 #include "app/engine_arguments.h"
-#include "platform/display_check.h"
+#include "platform/screen_metrics.h"
 #include "ui/show_exception.h"
 
+#include <QLoggingCategory>
 #include <QtGlobal>
 #include <cstdio>
 #include <unistd.h>
@@ -24,16 +25,27 @@ void PrepareProcessEnvironment() {
 #ifdef Q_OS_LINUX
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // The engine keeps the page's document away from screen readers on Linux unless asked; it
+    // builds that document only while one is listening, so asking costs nothing otherwise.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
 #endif
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // A program started from a disc prints nothing unless something is wrong: the engine's
+    // account of its set-up goes, its warnings stay. QT_LOGGING_RULES still overrides this.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
 bool DisplayCanBeOpened() {
 #ifdef Q_OS_LINUX
-    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !platform::DisplayReachable()) {
-        std::fprintf(stderr, "Quillore CD-ROM Browser: cannot open the X display \"%s\"\n",
-                     qgetenv("DISPLAY").constData());
-        return false;
+    if (qgetenv("QT_QPA_PLATFORM") == "xcb") {
+        const std::optional<platform::ScaleSettings> screen = platform::ReadScaleSettings();
+        if (!screen) {
+            std::fprintf(stderr, "Quillore CD-ROM Browser: cannot open the X display \"%s\"\n",
+                         qgetenv("DISPLAY").constData());
+            return false;
+        }
+        platform::ApplyWindowScale(platform::ChooseWindowScale(*screen));
     }
 #endif
     return true;

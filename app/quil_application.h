@@ -7,7 +7,8 @@
 
 // Settings that must be in place before the application object exists: Qt's X11 platform (the
 // program positions, shapes and moves its own window and finds others by caption, none of which
-// Wayland allows a client).
+// Wayland allows a client), the page's document for screen readers, and the quiet of the engine's
+// set-up. The engine's own switches go into the application's arguments instead (below).
 void PrepareProcessEnvironment();
 
 // The application object's arguments: the program's own and the HTML engine's switches
@@ -29,7 +30,9 @@ private:
     int m_count = 0;
 };
 
-// Whether the window system can be reached; says why on the standard error when it cannot.
+// Whether the window system can be reached; says why on the standard error when it cannot. On
+// X11 the same look at the display chooses the scale the window is drawn at, which Qt reads
+// when the application object is made (platform/window_scale.h).
 bool DisplayCanBeOpened();
 
 // The application object. An error that escapes the handling of an event is shown by the

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QRgb>
 #include <QSize>
+#include <QString>
 
 #include <array>
 
@@ -130,5 +131,18 @@ inline constexpr const char* kCreditFile = "credit.png";
 inline constexpr const char* kIconFile = "icon.png";
 inline constexpr const char* kExpandedMarkFile = "mark-expanded.png";
 inline constexpr const char* kCollapsedMarkFile = "mark-collapsed.png";
+
+// Every picture is drawn twice: at the design's size, and at twice its size for screens above
+// 100 %. Each rule above holds at both, measured in the design's pixels; a single pixel of the
+// design (a glyph's key corner, a mark's pixel) is a 2 x 2 block at 2x.
+inline constexpr std::array<int, 2> kScales{1, 2};
+
+// The file of a picture at a scale, named as Qt names high-resolution pictures: "name@2x.png".
+inline QString ScaledFile(const char* file, int scale) {
+    QString name = QString::fromUtf8(file);
+    if (scale != 1)
+        name.insert(name.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(scale));
+    return name;
+}
 
 } // namespace skin

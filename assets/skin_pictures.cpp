@@ -18,27 +18,40 @@ void InitResources() {
     (void)once;
 }
 
-QString ResourcePath(const char* file) {
-    return QStringLiteral(":/skin/") + QString::fromUtf8(file);
+int PictureScale(qreal devicePixelRatio) {
+    return devicePixelRatio > 1.0 ? 2 : 1;
 }
 
-QString BackgroundPath() {
-    return ResourcePath(kBackgroundFile);
+QString ResourcePath(const char* file, int scale) {
+    return QStringLiteral(":/skin/") + ScaledFile(file, scale);
 }
-QString GlyphPath(Glyph glyph) {
-    return ResourcePath(RuleFor(glyph).file);
+
+QImage LoadPicture(const char* file, int scale) {
+    InitResources();
+    QImage picture(ResourcePath(file, scale));
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
-QString CreditPath() {
-    return ResourcePath(kCreditFile);
+
+QImage PictureFor(const char* file, qreal devicePixelRatio) {
+    const int scale = PictureScale(devicePixelRatio);
+    QImage picture = LoadPicture(file, scale);
+    if (picture.isNull() || devicePixelRatio == scale)
+        return picture;
+    const QSize design = picture.size() / scale;
+    const QSize device(qRound(design.width() * devicePixelRatio),
+                       qRound(design.height() * devicePixelRatio));
+    // Resampled in 32 bits: Qt 6.4 crashes scaling the two-colour credit strip smoothly as is.
+    const QImage::Format deep =
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    QImage resampled = picture.convertToFormat(deep).scaled(device, Qt::IgnoreAspectRatio,
+                                                            Qt::SmoothTransformation);
+    resampled.setDevicePixelRatio(devicePixelRatio);
+    return resampled;
 }
+
 QString IconPath() {
-    return ResourcePath(kIconFile);
-}
-QString ExpandedMarkPath() {
-    return ResourcePath(kExpandedMarkFile);
-}
-QString CollapsedMarkPath() {
-    return ResourcePath(kCollapsedMarkFile);
+    return ResourcePath(kIconFile, 1);
 }
 
 } // namespace skin

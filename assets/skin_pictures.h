@@ -5,6 +5,7 @@
 
 #include "skin_layout.h"
 
+#include <QImage>
 #include <QString>
 
 namespace skin {
@@ -14,14 +15,22 @@ namespace skin {
 // Calling it again does no harm.
 void InitResources();
 
-// ":/skin/<file>" for one of the file names of skin_layout.h.
-QString ResourcePath(const char* file);
+// The scale of the pictures for a device pixel ratio: the 2x ones above 100 %, as Qt picks
+// "@2x" files for its icons.
+int PictureScale(qreal devicePixelRatio);
 
-QString BackgroundPath();
-QString GlyphPath(Glyph glyph);
-QString CreditPath();
+// ":/skin/<file>" or ":/skin/<name>@2x.png" for one of the file names of skin_layout.h.
+QString ResourcePath(const char* file, int scale);
+
+// A picture at a scale, its device pixel ratio set to that scale so that it covers its size in
+// the design's pixels.
+QImage LoadPicture(const char* file, int scale);
+
+// A picture as the window shows it at a device pixel ratio: the 1x or 2x picture as drawn when
+// the ratio is 1 or 2, else the 2x picture resampled smoothly to the exact size in device pixels.
+QImage PictureFor(const char* file, qreal devicePixelRatio);
+
+// The window icon: ":/skin/icon.png", beside which QIcon finds the 2x one by itself.
 QString IconPath();
-QString ExpandedMarkPath();
-QString CollapsedMarkPath();
 
 } // namespace skin

@@ -5,7 +5,8 @@
 
 namespace whole_program {
 
-BrowserProcess::BrowserProcess(const DiscCopy& disc, const std::optional<std::string>& display)
+BrowserProcess::BrowserProcess(const DiscCopy& disc, const std::optional<std::string>& display,
+                               const std::vector<std::string>& environment)
     : m_log(disc.root() / "output.log") {
     // The HTML engine cannot use its sandbox as root and finds no GPU under Xvfb.
     std::vector<std::string> added{"QT_QPA_PLATFORM=xcb", "QTWEBENGINE_DISABLE_SANDBOX=1",
@@ -13,6 +14,7 @@ BrowserProcess::BrowserProcess(const DiscCopy& disc, const std::optional<std::st
     if (display) {
         added.push_back("DISPLAY=" + *display);
     }
+    added.insert(added.end(), environment.begin(), environment.end());
     // The rest of our own environment goes along, except what would point the program at
     // another display or another widget style than a bare X session gives it.
     m_process = std::make_unique<ChildProcess>(ChildOptions{

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace whole_program {
 
@@ -13,7 +14,9 @@ namespace whole_program {
 // X display (nullopt: with no DISPLAY at all). Its output is kept for the failure messages.
 class BrowserProcess final {
 public:
-    BrowserProcess(const DiscCopy& disc, const std::optional<std::string>& display);
+    // `environment` (NAME=value) is added to what the program gets, as a desktop's settings.
+    BrowserProcess(const DiscCopy& disc, const std::optional<std::string>& display,
+                   const std::vector<std::string>& environment = {});
 
     ChildProcess& process() { return *m_process; }
     std::optional<ExitStatus> WaitForExit(std::chrono::milliseconds limit) {

@@ -71,4 +71,40 @@ std::optional<Rgb> PixelAt(const XClient& client, int x, int y) {
     return colour;
 }
 
+std::optional<ScreenArea> AreaAt(const XClient& client, int x, int y, int width, int height) {
+    const xcb_visualtype_t* visual = RootVisual(client.screen());
+    if (visual == nullptr || width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    xcb_connection_t* connection = client.connection();
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(
+        connection,
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, client.root(), static_cast<int16_t>(x),
+                      static_cast<int16_t>(y), static_cast<uint16_t>(width),
+                      static_cast<uint16_t>(height), ~0u),
+        nullptr);
+    std::optional<ScreenArea> area;
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    // Depth 24 comes as 32 bits a pixel, rows without padding at that size.
+    if (reply != nullptr && static_cast<size_t>(xcb_get_image_data_length(reply)) == 4 * count) {
+        const uint8_t* bytes = xcb_get_image_data(reply);
+        const bool lsbFirst =
+            xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+        area = ScreenArea{width, height, {}};
+        area->pixels.reserve(count);
+        for (size_t i = 0; i < count; ++i) {
+            uint32_t pixel = 0;
+            for (int b = 0; b < 4; ++b) {
+                const int shift = lsbFirst ? 8 * b : 8 * (3 - b);
+                pixel |= static_cast<uint32_t>(bytes[4 * i + static_cast<size_t>(b)]) << shift;
+            }
+            area->pixels.push_back(Rgb{Channel(pixel, visual->red_mask),
+                                       Channel(pixel, visual->green_mask),
+                                       Channel(pixel, visual->blue_mask)});
+        }
+    }
+    std::free(reply);
+    return area;
+}
+
 } // namespace whole_program

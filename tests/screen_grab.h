@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 namespace whole_program {
 
@@ -19,5 +20,14 @@ std::ostream& operator<<(std::ostream& out, const Rgb& colour); // #RRGGBB
 // The colour the screen shows at a point, as a grab of the root window sees it: what a reader
 // would see, whichever window drew it.
 std::optional<Rgb> PixelAt(const XClient& client, int x, int y);
+
+// A rectangle of the screen in one grab, row by row from its top-left corner.
+struct ScreenArea final {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgb> pixels;
+    const Rgb& At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+std::optional<ScreenArea> AreaAt(const XClient& client, int x, int y, int width, int height);
 
 } // namespace whole_program

@@ -12,3 +12,14 @@ void DrawCaption(QPainter& painter, const QRect& face, const QString& caption, c
                      caption);
     painter.restore();
 }
+
+QString WithoutAccessKeyMarks(const QString& caption) {
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i == caption.size())
+            break; // a mark with nothing after it marks nothing
+        text += caption[i];
+    }
+    return text;
+}

@@ -11,3 +11,6 @@ class QPainter;
 // the access key of the character after it ("&&" draws one ampersand).
 void DrawCaption(QPainter& painter, const QRect& face, const QString& caption, const QFont& font,
                  const QColor& colour, Qt::Alignment alignment = Qt::AlignCenter);
+
+// The caption as a screen reader speaks it: without the access-key marks ("&&" is one ampersand).
+QString WithoutAccessKeyMarks(const QString& caption);

@@ -11,6 +11,7 @@
 #include "ui/display_text.h"
 #include "ui/html_engine.h"
 #include "ui/launch_button.h"
+#include "ui/native_window.h"
 #include "ui/picture_button.h"
 #include "ui/show_exception.h"
 #include "ui/unit1.h"
@@ -34,8 +35,11 @@ TPictureButton* MakePictureButton(QWidget* parent, const char* name, skin::Glyph
     auto* button = new TPictureButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(skin::RuleFor(glyph).button);
-    button->SetGlyph(QImage(skin::GlyphPath(glyph)));
-    button->setToolTip(QString::fromUtf8(hintUtf8));
+    // The glyph at the scale of its pixels; the button keys out its corner colour first and
+    // resamples it only for a scale between the two pictures.
+    button->SetGlyph(skin::LoadPicture(skin::RuleFor(glyph).file,
+                                       skin::PictureScale(parent->screen()->devicePixelRatio())));
+    button->SetHint(QString::fromUtf8(hintUtf8));
     return button;
 }
 
@@ -80,7 +84,9 @@ void TForm1::CreateComponents() {
     imgBG = new QLabel(this);
     imgBG->setObjectName(QStringLiteral("imgBG"));
     imgBG->setGeometry(0, 0, 800, 600);
-    imgBG->setPixmap(QPixmap(skin::BackgroundPath()));
+    // The pictures for the scale the window is drawn at, chosen before the window was made.
+    const qreal scale = screen()->devicePixelRatio();
+    imgBG->setPixmap(QPixmap::fromImage(skin::PictureFor(skin::kBackgroundFile, scale)));
     imgBG->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     lblInfo = new TCaptionLabel(this);
@@ -95,7 +101,7 @@ void TForm1::CreateComponents() {
     aboutImage1 = new QLabel(this);
     aboutImage1->setObjectName(QStringLiteral("aboutImage1"));
     aboutImage1->setGeometry(740, 593, 64, 5);
-    aboutImage1->setPixmap(QPixmap(skin::CreditPath()));
+    aboutImage1->setPixmap(QPixmap::fromImage(skin::PictureFor(skin::kCreditFile, scale)));
     aboutImage1->setAttribute(Qt::WA_TransparentForMouseEvents);
     aboutImage1->hide();
 
@@ -103,8 +109,10 @@ void TForm1::CreateComponents() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(5, 3, 551, 594);
 
-    if (!m_pageView)
+    if (!m_pageView) {
+        PrepareNativeWindowForHtmlView(*this);
         m_pageView = std::make_unique<TWebPageView>(HtmlEngineProfile(), Panel1);
+    }
     WebBrowser = m_pageView->Widget();
     WebBrowser->setParent(Panel1);
     // The report comes from inside the engine's navigation; a failure is shown once the engine
@@ -147,7 +155,9 @@ void TForm1::CreateComponents() {
 
     TreeView = new TContentsTreeView(m_tree, this);
     TreeView->setGeometry(568, 198, 216, 329);
-    ImageList1 = {QImage(skin::ExpandedMarkPath()), QImage(skin::CollapsedMarkPath())};
+    TreeView->setAccessibleName(QStringLiteral("CONTENTS")); // the word above it on the skin
+    ImageList1 = {skin::PictureFor(skin::kExpandedMarkFile, scale),
+                  skin::PictureFor(skin::kCollapsedMarkFile, scale)};
     TreeView->SetMarks(ImageList1);
 
     btnBack = MakePictureButton(this, "btnBack", skin::Glyph::Back, "一つ前のページに戻る");
@@ -195,7 +205,6 @@ void TForm1::FormCreate() {
     switch (ChooseWindowForm(screen.width(), screen.height(),
                              platform::IsWindows98(platform::SystemVersionValue()))) {
     case WindowForm::Maximised:
-        m_maximised = true;
         setWindowState(Qt::WindowMaximized);
         break;
     case WindowForm::Rounded:
@@ -208,22 +217,6 @@ void TForm1::FormCreate() {
     ReportFailures([this] {
         content::RunLoadSequence({ProgramDir, HtmlDir}, m_tree, *HtmlList, *ButtonList, *this);
     });
-}
-
-bool TForm1::event(QEvent* event) {
-    // The HTML view's first page makes Qt create the window's native window anew, for the
-    // engine's drawing, and the new one is mapped without the maximised state. Shown again, it
-    // carries the state from the start, as the first one did.
-    if (event->type() == QEvent::WinIdChange && m_maximised && windowHandle() && isVisible()) {
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible() && windowHandle()) {
-                hide();
-                setWindowState(Qt::WindowNoState); // so that the state below is news to Qt
-                showMaximized();
-            }
-        });
-    }
-    return QWidget::event(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -78,7 +78,6 @@ public:
     static QUrl PublisherSite();
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override; // FormClose
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -106,7 +105,6 @@ private:
     std::unique_ptr<TPageView> m_pageView;
     std::unique_ptr<content::PageKeyTable> m_pageKeys;
     int m_stripHeight = 122;
-    bool m_maximised = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

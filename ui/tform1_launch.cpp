@@ -22,6 +22,9 @@ void TForm1::FillLaunchStrip(int node) {
             const QString caption = DisplayText(state.caption);
             button->SetCaption(caption);
             button->setToolTip(caption);
+            const std::string& target = fill.targets[static_cast<std::size_t>(i)];
+            button->SetTargetName(
+                DisplayText(target.substr(content::LaunchDirectoryPart(target).size())));
             button->setGeometry(state.left, state.top, state.width, content::kButtonHeight);
             button->setVisible(state.visible);
         }

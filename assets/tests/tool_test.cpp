@@ -35,13 +35,16 @@ TEST(Painter, PaintsTheSamePicturesOnEveryRun) {
     for (const GlyphRule& rule : kGlyphs) {
         files.push_back(rule.file);
     }
-    for (const char* file : files) {
-        SCOPED_TRACE(file);
-        const QImage again = QImage(QDir(out.path()).filePath(QString::fromUtf8(file)));
-        const QImage built = LoadSkin(ResourcePath(file));
-        ASSERT_FALSE(again.isNull());
-        EXPECT_EQ(again.convertToFormat(QImage::Format_ARGB32),
-                  built.convertToFormat(QImage::Format_ARGB32));
+    for (const int scale : kScales) {
+        for (const char* file : files) {
+            const QString name = ScaledFile(file, scale);
+            SCOPED_TRACE(name.toStdString());
+            const QImage again = QImage(QDir(out.path()).filePath(name));
+            const QImage built = LoadSkin(ResourcePath(file, scale));
+            ASSERT_FALSE(again.isNull());
+            EXPECT_EQ(again.convertToFormat(QImage::Format_ARGB32),
+                      built.convertToFormat(QImage::Format_ARGB32));
+        }
     }
     EXPECT_TRUE(QFile::exists(QDir(out.path()).filePath(QStringLiteral("skin.qrc"))));
 }

@@ -30,8 +30,9 @@ void PaintBrandMarks(QPainter& painter) {
 
 } // namespace
 
-QImage PaintBackground() {
-    QImage image(skin::kBackgroundSize, QImage::Format_RGB32);
+QImage PaintBackground(int scale) {
+    QImage image(skin::kBackgroundSize * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(skin::kPageWhite);
 
     const QRect& column = skin::kRightColumn;

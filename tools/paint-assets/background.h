@@ -7,6 +7,7 @@
 
 namespace paint {
 
-QImage PaintBackground();
+// Painted at `scale` image pixels per design pixel.
+QImage PaintBackground(int scale);
 
 } // namespace paint

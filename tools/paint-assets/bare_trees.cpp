@@ -1,5 +1,6 @@
 #include "bare_trees.h"
 
+#include "device_grid.h"
 #include "noise.h"
 #include "shading.h"
 
@@ -24,12 +25,12 @@ float WoodLine(float x) {
     return 34.0F + 10.0F * Fractal(x / 5.0F, 0.5F, 3, kSeed) + 6.0F * std::sin(x * 0.021F);
 }
 
-QRgb BandAt(float x, float y, QRgb fadeFrom) {
+QRgb BandAt(float x, float y, QRgb fadeFrom, int finer) {
     const float ground = SnowLine(x);
     if (y >= ground) {
         const float t = std::clamp((y - ground) / 10.0F, 0.0F, 1.0F);
         QRgb snow = Mix(qRgb(0xF3, 0xF7, 0xFB), qRgb(0xD3, 0xE0, 0xEC), t);
-        return Lift(snow, (Fractal(x / 10.0F, y / 2.0F, 3, kSeed + 1) - 0.5F) * 10.0F);
+        return Lift(snow, (Fractal(x / 10.0F, y / 2.0F, 3 + finer, kSeed + 1) - 0.5F) * 10.0F);
     }
     const float mist = std::clamp(y / 18.0F, 0.0F, 1.0F);
     QRgb c = Mix(fadeFrom, qRgb(0xDC, 0xE8, 0xF2), mist * mist * (3.0F - 2.0F * mist));
@@ -37,7 +38,7 @@ QRgb BandAt(float x, float y, QRgb fadeFrom) {
     const float wood = WoodLine(x);
     if (y > wood) {
         // Trunks of the far wood show as faint vertical streaks through the mist.
-        const float trunks = Fractal(x / 1.3F, y / 25.0F, 2, kSeed + 2);
+        const float trunks = Fractal(x / 1.3F, y / 25.0F, 2 + finer, kSeed + 2);
         const float density = std::clamp((y - wood) / 6.0F, 0.0F, 1.0F);
         c = Mix(c, qRgb(0xA9, 0xBF, 0xD4), density * (0.45F + 0.4F * trunks));
     }
@@ -90,11 +91,13 @@ void PaintTrees(QPainter& painter, const QRect& area) {
 } // namespace
 
 void PaintBareTreesBand(QImage& canvas, const QRect& area, QRgb fadeFrom) {
-    for (int row = 0; row < area.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(area.top() + row));
-        for (int col = 0; col < area.width(); ++col) {
-            line[area.left() + col] =
-                BandAt(static_cast<float>(col), static_cast<float>(row), fadeFrom);
+    const int scale = ScaleOf(canvas);
+    const int finer = FinerOctaves(scale);
+    for (int row = 0; row < area.height() * scale; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(area.top() * scale + row));
+        for (int col = 0; col < area.width() * scale; ++col) {
+            line[area.left() * scale + col] =
+                BandAt(DesignCoordinate(col, scale), DesignCoordinate(row, scale), fadeFrom, finer);
         }
     }
     QPainter painter(&canvas);

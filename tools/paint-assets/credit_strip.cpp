@@ -51,14 +51,15 @@ int TextWidth(std::string_view text) {
 
 } // namespace
 
-QImage PaintCreditStrip() {
+QImage PaintCreditStrip(int scale) {
     constexpr uint kWhite = 0;
     constexpr uint kBlack = 1;
-    QImage strip(skin::kCreditSize, QImage::Format_Mono);
+    QImage strip(skin::kCreditSize * scale, QImage::Format_Mono);
+    strip.setDevicePixelRatio(scale);
     strip.setColorTable({qRgb(0xFF, 0xFF, 0xFF), qRgb(0x00, 0x00, 0x00)});
     strip.fill(kBlack);
 
-    int x = (strip.width() - TextWidth(kCredit)) / 2;
+    int x = (skin::kCreditSize.width() - TextWidth(kCredit)) / 2;
     for (char c : kCredit) {
         const PixelGlyph* glyph = Find(c);
         if (glyph == nullptr) {
@@ -67,8 +68,14 @@ QImage PaintCreditStrip() {
         for (int row = 0; row < 5; ++row) {
             const std::string_view bits = glyph->rows[static_cast<std::size_t>(row)];
             for (std::size_t col = 0; col < bits.size(); ++col) {
-                if (bits[col] == '#') {
-                    strip.setPixel(x + static_cast<int>(col), row, kWhite);
+                if (bits[col] != '#') {
+                    continue;
+                }
+                for (int dy = 0; dy < scale; ++dy) {
+                    for (int dx = 0; dx < scale; ++dx) {
+                        strip.setPixel((x + static_cast<int>(col)) * scale + dx, row * scale + dy,
+                                       kWhite);
+                    }
                 }
             }
         }

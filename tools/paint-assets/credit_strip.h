@@ -6,6 +6,7 @@
 
 namespace paint {
 
-QImage PaintCreditStrip();
+// Each pixel of the lettering a `scale` x `scale` block.
+QImage PaintCreditStrip(int scale);
 
 } // namespace paint

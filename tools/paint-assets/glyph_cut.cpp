@@ -1,5 +1,6 @@
 #include "glyph_cut.h"
 
+#include "device_grid.h"
 #include "skin_layout.h"
 
 namespace paint {
@@ -17,11 +18,18 @@ void KeepKeyColourOut(QImage& image) {
 }
 
 QImage CutGlyph(const QImage& background, const QRect& button) {
-    return background.copy(QRect(button.topLeft(), skin::GlyphSize(button)));
+    const int scale = ScaleOf(background);
+    QImage glyph =
+        background.copy(QRect(button.topLeft() * scale, skin::GlyphSize(button) * scale));
+    glyph.setDevicePixelRatio(scale);
+    return glyph;
 }
 
 void SetTransparentCorner(QImage& glyph) {
-    glyph.setPixel(0, glyph.height() - 1, skin::kGlyphKeyColour);
+    const int scale = ScaleOf(glyph);
+    for (int y = glyph.height() - scale; y < glyph.height(); ++y)
+        for (int x = 0; x < scale; ++x)
+            glyph.setPixel(x, y, skin::kGlyphKeyColour);
 }
 
 } // namespace paint

@@ -14,10 +14,10 @@ namespace paint {
 void KeepKeyColourOut(QImage& image);
 
 // The part of the background that a button of `button`'s rectangle covers, from its top-left
-// corner, one pixel wider and taller than the button.
+// corner, one pixel wider and taller than the button; at the background's scale.
 QImage CutGlyph(const QImage& background, const QRect& button);
 
-// Sets the bottom-left pixel to the key colour.
+// Sets the bottom-left pixel of the design to the key colour: at 2x the bottom-left 2 x 2 block.
 void SetTransparentCorner(QImage& glyph);
 
 } // namespace paint

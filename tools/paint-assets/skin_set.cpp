@@ -23,9 +23,9 @@ KeyFace FaceOf(const skin::GlyphRule& rule) {
     }
 }
 
-QImage GlyphFor(const skin::GlyphRule& rule, const QImage& background) {
-    QImage glyph =
-        rule.repeatsBackground ? CutGlyph(background, rule.button) : PaintStoneKey(FaceOf(rule));
+QImage GlyphFor(const skin::GlyphRule& rule, const QImage& background, int scale) {
+    QImage glyph = rule.repeatsBackground ? CutGlyph(background, rule.button)
+                                          : PaintStoneKey(FaceOf(rule), scale);
     KeepKeyColourOut(glyph);
     SetTransparentCorner(glyph);
     return glyph;
@@ -34,20 +34,24 @@ QImage GlyphFor(const skin::GlyphRule& rule, const QImage& background) {
 } // namespace
 
 std::vector<Picture> PaintSkin() {
-    QImage background = PaintBackground();
-    KeepKeyColourOut(background);
-
     std::vector<Picture> pictures;
-    pictures.push_back({QString::fromUtf8(skin::kBackgroundFile), background});
-    for (const skin::GlyphRule& rule : skin::kGlyphs) {
-        pictures.push_back({QString::fromUtf8(rule.file), GlyphFor(rule, background)});
+    for (const int scale : skin::kScales) {
+        QImage background = PaintBackground(scale);
+        KeepKeyColourOut(background);
+        pictures.push_back({skin::ScaledFile(skin::kBackgroundFile, scale), background});
+        for (const skin::GlyphRule& rule : skin::kGlyphs) {
+            pictures.push_back(
+                {skin::ScaledFile(rule.file, scale), GlyphFor(rule, background, scale)});
+        }
+        pictures.push_back({skin::ScaledFile(skin::kCreditFile, scale), PaintCreditStrip(scale)});
+        QImage icon = PaintWindowIcon(skin::kIconSize * scale);
+        icon.setDevicePixelRatio(scale);
+        pictures.push_back({skin::ScaledFile(skin::kIconFile, scale), icon});
+        pictures.push_back({skin::ScaledFile(skin::kExpandedMarkFile, scale),
+                            PaintTreeMark(skin::kExpandedMark, scale)});
+        pictures.push_back({skin::ScaledFile(skin::kCollapsedMarkFile, scale),
+                            PaintTreeMark(skin::kCollapsedMark, scale)});
     }
-    pictures.push_back({QString::fromUtf8(skin::kCreditFile), PaintCreditStrip()});
-    pictures.push_back({QString::fromUtf8(skin::kIconFile), PaintWindowIcon()});
-    pictures.push_back(
-        {QString::fromUtf8(skin::kExpandedMarkFile), PaintTreeMark(skin::kExpandedMark)});
-    pictures.push_back(
-        {QString::fromUtf8(skin::kCollapsedMarkFile), PaintTreeMark(skin::kCollapsedMark)});
     return pictures;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// Every picture of the skin, painted and ready to write, with the file name it goes by.
+// Every picture of the skin at every scale, painted and ready to write, with the file name it
+// goes by ("btnQuit.png", "btnQuit@2x.png").
 
 #include <QImage>
 #include <QString>

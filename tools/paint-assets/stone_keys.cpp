@@ -23,9 +23,10 @@ void PaintLabel(QPainter& painter, const QFont& font, QPointF baseline, const QS
 
 } // namespace
 
-QImage PaintStoneKey(const KeyFace& face) {
+QImage PaintStoneKey(const KeyFace& face, int scale) {
     const QSize size = skin::GlyphSize(QRect(QPoint(0, 0), face.button));
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(QColor(0x30, 0x31, 0x33));
     PaintStoneSlab(image, face.button, face.grain);
 

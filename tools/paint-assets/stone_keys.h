@@ -22,8 +22,9 @@ struct KeyFace {
     std::uint32_t grain;
 };
 
-// A glyph for the button: one pixel wider and taller than it, the extra column and row in the
-// key's shadow colour. The transparent corner is set by the caller.
-QImage PaintStoneKey(const KeyFace& face);
+// A glyph for the button at `scale` image pixels per design pixel: one design pixel wider and
+// taller than the button, the extra column and row in the key's shadow colour. The transparent
+// corner is set by the caller.
+QImage PaintStoneKey(const KeyFace& face, int scale);
 
 } // namespace paint

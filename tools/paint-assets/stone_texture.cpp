@@ -1,5 +1,6 @@
 #include "stone_texture.h"
 
+#include "device_grid.h"
 #include "noise.h"
 #include "shading.h"
 
@@ -9,11 +10,12 @@ namespace paint {
 
 namespace {
 
-QRgb Granite(int x, int y, int height, std::uint32_t grain) {
-    const float fx = static_cast<float>(x);
-    const float fy = static_cast<float>(y);
-    float grey = 170.0F + (Fractal(fx / 9.0F, fy / 6.0F, 4, grain) - 0.5F) * 40.0F;
-    const float speck = Hash01(x, y, grain + 1);
+// The stone at a point of the design (fx, fy); its specks are one image pixel each, so a finer
+// picture shows a finer grain.
+QRgb Granite(float fx, float fy, int speckX, int speckY, int height, std::uint32_t grain,
+             int finer) {
+    float grey = 170.0F + (Fractal(fx / 9.0F, fy / 6.0F, 4 + finer, grain) - 0.5F) * 40.0F;
+    const float speck = Hash01(speckX, speckY, grain + 1);
     if (speck > 0.94F) {
         grey -= 34.0F * (speck - 0.94F) / 0.06F;
     } else if (speck < 0.04F) {
@@ -27,12 +29,17 @@ QRgb Granite(int x, int y, int height, std::uint32_t grain) {
 } // namespace
 
 void PaintStoneSlab(QImage& image, const QSize& slab, std::uint32_t grain) {
+    const int scale = ScaleOf(image);
     const int w = slab.width();
     const int h = slab.height();
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            QRgb c = Granite(x, y, h, grain);
+    for (int row = 0; row < h * scale; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int col = 0; col < w * scale; ++col) {
+            QRgb c = Granite(DesignCoordinate(col, scale), DesignCoordinate(row, scale), col, row,
+                             h, grain, FinerOctaves(scale));
+            // The bevel's bands are whole pixels of the design.
+            const int x = col / scale;
+            const int y = row / scale;
             const int lit = std::min(x, y);
             const int shaded = std::min(w - 1 - x, h - 1 - y);
             if (std::min(lit, shaded) == 0) {
@@ -46,7 +53,7 @@ void PaintStoneSlab(QImage& image, const QSize& slab, std::uint32_t grain) {
             } else if (lit == 2) {
                 c = Lift(c, 20.0F);
             }
-            line[x] = c;
+            line[col] = c;
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The contents tree's two 16x16 arrow marks, set pixel by pixel from their lists.
+// The contents tree's two 16x16 arrow marks, set pixel by pixel from their lists; at a larger
+// scale each listed pixel is a `scale` x `scale` block.
 
 #include "skin_layout.h"
 
@@ -8,6 +9,6 @@
 
 namespace paint {
 
-QImage PaintTreeMark(const skin::MarkPixels& pixels);
+QImage PaintTreeMark(const skin::MarkPixels& pixels, int scale);
 
 } // namespace paint

@@ -8,7 +8,8 @@
 
 namespace paint {
 
-// At the skin's icon size, or drawn to fit another (the desktop's square icon sizes), centred.
+// At the skin's icon size, or drawn to fit another (the desktop's square icon sizes, the skin's
+// icon at twice its size), centred.
 QImage PaintWindowIcon(QSize size = skin::kIconSize);
 
 } // namespace paint

@@ -1,5 +1,6 @@
 #include "winter_scene.h"
 
+#include "device_grid.h"
 #include "noise.h"
 #include "pine.h"
 #include "shading.h"
@@ -38,16 +39,16 @@ float GroundLine(float x) {
            4.0F * (Fractal(x / 30.0F, 1.7F, 3, kSeed + 2) - 0.5F);
 }
 
-QRgb SkyAt(float x, float y) {
+QRgb SkyAt(float x, float y, int finer) {
     const float t = std::clamp(y / 104.0F, 0.0F, 1.0F);
     QRgb sky = Mix(qRgb(0x27, 0x45, 0x70), qRgb(0x6E, 0x94, 0xBC), std::pow(t, 0.8F));
     sky = Mix(sky, qRgb(0xC4, 0xD6, 0xE6), std::pow(t, 3.0F));
-    const float cloud = Fractal(x / 64.0F, y / 17.0F, 5, kSeed + 3);
+    const float cloud = Fractal(x / 64.0F, y / 17.0F, 5 + finer, kSeed + 3);
     const float wisp = std::clamp((cloud - 0.5F) / 0.22F, 0.0F, 1.0F);
     return Mix(sky, qRgb(0xE4, 0xEC, 0xF4), wisp * (0.25F + 0.35F * t));
 }
 
-QRgb RangeAt(float x, float y, float ridge, float near) {
+QRgb RangeAt(float x, float y, float ridge, float near, int finer) {
     const float slope = FarRidge(x + 1.5F) - FarRidge(x - 1.5F);
     // Sun from the left: flanks that fall away to the right lie in shade.
     const float light = std::clamp(0.55F - slope * 0.35F, 0.0F, 1.0F);
@@ -55,7 +56,7 @@ QRgb RangeAt(float x, float y, float ridge, float near) {
     // Gullies run down the flanks at a slant; snow fills all but their deepest parts, less of
     // them further down.
     const float gully = Fractal((x + (y - ridge) * 0.8F * (slope < 0.0F ? 1.0F : -1.0F)) / 5.0F,
-                                y / 9.0F, 4, kSeed + 4);
+                                y / 9.0F, 4 + finer, kSeed + 4);
     const float edge = 0.34F + 0.26F * depth;
     const float snow = std::clamp((gully - edge) / 0.12F + 0.5F, 0.0F, 1.0F);
     const QRgb lit = Mix(qRgb(0x7C, 0x92, 0xAC), qRgb(0xEC, 0xF2, 0xF8), snow);
@@ -67,44 +68,49 @@ QRgb RangeAt(float x, float y, float ridge, float near) {
     return Mix(c, qRgb(0xC8, 0xD7, 0xE6), depth * 0.55F);
 }
 
-QRgb HillAt(float x, float y, float near, float ground) {
+QRgb HillAt(float x, float y, float near, float ground, int finer) {
     const float t = std::clamp((y - near) / std::max(ground - near, 1.0F), 0.0F, 1.0F);
     QRgb c = Mix(qRgb(0xF6, 0xF9, 0xFC), qRgb(0xB8, 0xCB, 0xDE), std::pow(t, 0.7F) * 0.85F);
-    c = Lift(c, (Fractal(x / 12.0F, y / 4.0F, 3, kSeed + 5) - 0.5F) * 12.0F);
+    c = Lift(c, (Fractal(x / 12.0F, y / 4.0F, 3 + finer, kSeed + 5) - 0.5F) * 12.0F);
     if (y - near < 1.0F) {
         c = qRgb(0xFF, 0xFF, 0xFF);
     }
     return c;
 }
 
-QRgb ForegroundAt(float x, float y, float ground, float bottom, QRgb fadeTo) {
+QRgb ForegroundAt(float x, float y, float ground, float bottom, QRgb fadeTo, int finer) {
     const float t = std::clamp((y - ground) / std::max(bottom - ground, 1.0F), 0.0F, 1.0F);
     QRgb c = Mix(qRgb(0xFD, 0xFE, 0xFF), qRgb(0xD6, 0xE3, 0xEF), std::sin(t * 3.0F) * 0.6F);
-    c = Lift(c, (Fractal(x / 16.0F, y / 2.5F, 3, kSeed + 6) - 0.5F) * 14.0F * (1.0F - t));
+    c = Lift(c, (Fractal(x / 16.0F, y / 2.5F, 3 + finer, kSeed + 6) - 0.5F) * 14.0F * (1.0F - t));
     return Mix(c, fadeTo, std::pow(t, 2.5F));
 }
 
 void PaintLand(QImage& canvas, const QRect& area, QRgb fadeTo) {
-    const float bottom = static_cast<float>(area.height() - 1);
-    for (int row = 0; row < area.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(area.top() + row));
-        for (int col = 0; col < area.width(); ++col) {
-            const float x = static_cast<float>(col);
-            const float y = static_cast<float>(row);
+    const int scale = ScaleOf(canvas);
+    const int finer = FinerOctaves(scale);
+    const int rows = area.height() * scale;
+    const int cols = area.width() * scale;
+    // The last row of pixels is the foreground's end, whatever the scale.
+    const float bottom = DesignCoordinate(rows - 1, scale);
+    for (int row = 0; row < rows; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(area.top() * scale + row));
+        for (int col = 0; col < cols; ++col) {
+            const float x = DesignCoordinate(col, scale);
+            const float y = DesignCoordinate(row, scale);
             const float ridge = FarRidge(x);
             const float near = NearRidge(x);
             const float ground = GroundLine(x);
             QRgb c;
             if (y < ridge) {
-                c = SkyAt(x, y);
+                c = SkyAt(x, y, finer);
             } else if (y < near) {
-                c = RangeAt(x, y, ridge, near);
+                c = RangeAt(x, y, ridge, near, finer);
             } else if (y < ground) {
-                c = HillAt(x, y, near, ground);
+                c = HillAt(x, y, near, ground, finer);
             } else {
-                c = ForegroundAt(x, y, ground, bottom, fadeTo);
+                c = ForegroundAt(x, y, ground, bottom, fadeTo, finer);
             }
-            line[area.left() + col] = c;
+            line[area.left() * scale + col] = c;
         }
     }
 }

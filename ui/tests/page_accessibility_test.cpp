@@ -1,0 +1,90 @@
+// A screen reader reaches the page the view shows: from the window through the view to the
+// page's document and its text, as AT-SPI walks Qt's accessibility interface.
+
+#include "content/tests/temp_disc.h"
+#include "ui/show_exception.h"
+#include "ui/tform1.h"
+#include "ui/unit1.h"
+#include "wait_for.h"
+
+#include <QAccessible>
+#include <QWebEngineView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The page's part of the tree is made of the engine's own objects, which are built without C++
+// type information: the sanitizer's check of an object's dynamic type cannot see them, and
+// calling their interface is sound all the same.
+#define ENGINE_OBJECTS __attribute__((no_sanitize("vptr")))
+
+enum class Wanted { Document, PageText };
+
+ENGINE_OBJECTS bool Matches(QAccessibleInterface* face, Wanted wanted) {
+    if (wanted == Wanted::Document)
+        return face->role() == QAccessible::WebDocument || face->role() == QAccessible::Document;
+    return face->text(QAccessible::Name).contains(QStringLiteral("Welcome, reader"));
+}
+
+// The first interface under `face` (itself included) that is what is wanted, searched depth
+// first; the page's tree is small, the depth bound only guards against a cycle.
+ENGINE_OBJECTS QAccessibleInterface* Find(QAccessibleInterface* face, Wanted wanted,
+                                          int depth = 0) {
+    if (face == nullptr || depth > 40)
+        return nullptr;
+    if (Matches(face, wanted))
+        return face;
+    for (int i = 0; i < face->childCount(); ++i)
+        if (QAccessibleInterface* found = Find(face->child(i), wanted, depth + 1))
+            return found;
+    return nullptr;
+}
+
+TEST(PageAccessibility, TheWindowLeadsToThePagesDocumentAndItsText) {
+    testing_disc::TempDisc disc;
+    disc.write("menu/tree.txt", "Pages\r\n\tFirst\r\n");
+    disc.write("menu/html.txt", "\r\nfirst.htm\r\n");
+    disc.write("menu/button.txt", "\r\n\r\n");
+    disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
+    disc.write("_html/first.htm", "<html><head><title>Cover</title></head>"
+                                  "<body><p>Welcome, reader of the cover disc</p></body></html>");
+    ProgramDir = disc.programDir();
+    HtmlDir = disc.htmlDir();
+    HtmlList = std::make_unique<content::StringList>();
+    ButtonList = std::make_unique<content::StringList>();
+    NavFromBrowser = false;
+    QStringList reports;
+    SetErrorReportSinkForTesting([&](const QString& text) { reports << text; });
+    {
+        TForm1 form;
+        // A screen reader comes in: the engine, running by now, is told and builds the tree of
+        // each page for it.
+        QAccessible::setActive(true);
+        form.show();
+        auto* view = qobject_cast<QWebEngineView*>(form.WebBrowser);
+        ASSERT_NE(view, nullptr);
+        bool loaded = false;
+        QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
+        ASSERT_TRUE(WaitFor([&] { return loaded; }));
+
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+        ASSERT_NE(window, nullptr);
+        QAccessibleInterface* document = nullptr;
+        QAccessibleInterface* text = nullptr;
+        const bool found = WaitFor([&] {
+            document = Find(window, Wanted::Document);
+            text = Find(document, Wanted::PageText);
+            return text != nullptr;
+        });
+        EXPECT_TRUE(found) << (document == nullptr ? "no document under the window"
+                                                   : "the document holds no page text");
+    }
+    QAccessible::setActive(false);
+    EXPECT_TRUE(reports.isEmpty()) << reports.join(QLatin1Char('\n')).toStdString();
+    SetErrorReportSinkForTesting(nullptr);
+    HtmlList.reset();
+    ButtonList.reset();
+}
+
+} // namespace
