@@ -1,40 +1,11 @@
 #include "tools/check/json_writer.h"
 
+#include "tools/check/utf8_sequence.h"
+
 namespace check {
 namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
-
-// Length of the valid UTF-8 sequence at the start of s, 0 when there is none.
-std::size_t Utf8Length(std::string_view s) {
-    const auto b = [&](std::size_t i) {
-        return static_cast<unsigned char>(s[i]);
-    };
-    const auto cont = [&](std::size_t i) {
-        return i < s.size() && (b(i) & 0xC0) == 0x80;
-    };
-    const unsigned char lead = b(0);
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return cont(1) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        if (!cont(1) || !cont(2))
-            return 0;
-        // No overlong forms, no surrogates.
-        if ((lead == 0xE0 && b(1) < 0xA0) || (lead == 0xED && b(1) >= 0xA0))
-            return 0;
-        return 3;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        if (!cont(1) || !cont(2) || !cont(3))
-            return 0;
-        if ((lead == 0xF0 && b(1) < 0x90) || (lead == 0xF4 && b(1) >= 0x90))
-            return 0;
-        return 4;
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -42,7 +13,7 @@ std::string JsonString(std::string_view utf8) {
     std::string out = "\"";
     while (!utf8.empty()) {
         const auto c = static_cast<unsigned char>(utf8[0]);
-        const std::size_t length = Utf8Length(utf8);
+        const std::size_t length = Utf8SequenceAt(utf8);
         if (length == 0) {
             out += "\xEF\xBF\xBD";
             utf8.remove_prefix(1);
