@@ -14,8 +14,8 @@ inline constexpr int kIssueBarX = 585;
 inline constexpr int kIssueBarY = 172;
 
 // The program's main window once a reader could use it: viewable and painted (its issue bar
-// shows on the screen), and still the same X window half a second later. Qt replaces the first
-// X window it maps with another while the HTML view starts.
+// shows on the screen), and still the same X window half a second later: a program that
+// replaced its native window while the HTML view starts would be caught changing it here.
 std::optional<xcb_window_t> WaitForSettledMainWindow(const XClient& client,
                                                      std::chrono::milliseconds limit);
 
