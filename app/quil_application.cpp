@@ -2,6 +2,7 @@
 
 #include "app/engine_arguments.h"
 #include "platform/screen_metrics.h"
+#include "platform/start_environment.h"
 #include "ui/show_exception.h"
 
 #include <QLoggingCategory>
@@ -22,6 +23,9 @@ bool RunningAsRoot() {
 } // namespace
 
 void PrepareProcessEnvironment() {
+    // What the program starts from the disc gets the environment as the reader gave it, not the
+    // variables set here for Qt and the engine.
+    platform::KeepStartEnvironment();
 #ifdef Q_OS_LINUX
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");

@@ -8,7 +8,8 @@
 // Settings that must be in place before the application object exists: Qt's X11 platform (the
 // program positions, shapes and moves its own window and finds others by caption, none of which
 // Wayland allows a client), the page's document for screen readers, and the quiet of the engine's
-// set-up. The engine's own switches go into the application's arguments instead (below).
+// set-up. The engine's own switches go into the application's arguments instead (below). The
+// environment as started is kept first, for the programs started from the disc.
 void PrepareProcessEnvironment();
 
 // The application object's arguments: the program's own and the HTML engine's switches

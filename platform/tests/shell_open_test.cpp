@@ -1,5 +1,7 @@
 #include "platform/shell_open.h"
 
+#include "platform/start_environment.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -18,10 +20,16 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         platform::SetDesktopOpenerForTesting([this](const QUrl& url) { m_opened.push_back(url); });
+        // As the program starts: the reader's environment is kept, then the program sets the
+        // scale it draws at for itself. What it starts must not inherit that scale.
+        qunsetenv("QT_SCALE_FACTOR");
+        platform::KeepStartEnvironment();
+        qputenv("QT_SCALE_FACTOR", "0.9");
     }
     void TearDown() override {
         platform::SetDesktopOpenerForTesting({});
         qputenv("PATH", m_path);
+        qunsetenv("QT_SCALE_FACTOR");
     }
 
     static void Write(const QString& path, const QByteArray& bytes,
@@ -48,10 +56,11 @@ TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell)
     ASSERT_TRUE(QDir().mkpath(scriptDir));
     ASSERT_TRUE(QDir().mkpath(workDir));
     const QString script = scriptDir + QLatin1Char('/') + kHostileName;
-    // Records its argument count and the path it was started by, in its working directory.
+    // Records its argument count, the path it was started by and the scale factor it was given,
+    // in its working directory.
     Write(script,
-          "#!/bin/sh\nprintf '%s\\n%s' \"$#\" \"$0\" > launched.tmp && mv launched.tmp "
-          "launched.txt\n",
+          "#!/bin/sh\nprintf '%s\\n%s\\n%s' \"$#\" \"$0\" \"${QT_SCALE_FACTOR-unset}\" > "
+          "launched.tmp && mv launched.tmp launched.txt\n",
           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     platform::ShellOpenFile(script, workDir);
@@ -63,7 +72,7 @@ TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell)
     }
     QFile record(marker);
     ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << "the script did not run in its directory";
-    EXPECT_EQ(QString::fromUtf8(record.readAll()), QStringLiteral("0\n") + script);
+    EXPECT_EQ(record.readAll().toStdString(), "0\n" + script.toStdString() + "\nunset");
     EXPECT_FALSE(QFileInfo::exists(scriptDir + QStringLiteral("/launched.txt")));
     for (const QString& dir : {workDir, scriptDir, m_dir.path(), QDir::currentPath()}) {
         EXPECT_FALSE(QFileInfo::exists(dir + QStringLiteral("/x")))
@@ -73,22 +82,24 @@ TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell)
 }
 
 // Anything else goes to the desktop's opener, xdg-open, started without a shell in the given
-// working directory with the file's address as its one argument. A stand-in on PATH records
-// where it was started and what it was given.
+// working directory with the file's address as its one argument; a web or mail address too, in
+// the program's own directory. A stand-in on PATH records where it was started, what it was
+// given and the scale factor in its environment.
 TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
     platform::SetDesktopOpenerForTesting({});
     const QString bin = m_dir.filePath(QStringLiteral("bin"));
     const QString record = m_dir.filePath(QStringLiteral("xdg-open.txt"));
     ASSERT_TRUE(QDir().mkpath(bin));
     Write(bin + QStringLiteral("/xdg-open"),
-          "#!/bin/sh\n{ pwd -P; printf '%s\\n' \"$#\" \"$@\"; } > '" + record.toUtf8() +
-              ".tmp' && mv '" + record.toUtf8() + ".tmp' '" + record.toUtf8() + "'\n",
+          "#!/bin/sh\n{ pwd -P; printf '%s\\n' \"${QT_SCALE_FACTOR-unset}\" \"$#\" \"$@\"; } > '" +
+              record.toUtf8() + ".tmp' && mv '" + record.toUtf8() + ".tmp' '" + record.toUtf8() +
+              "'\n",
           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", QFile::encodeName(bin) + ':' + m_path);
     const QString workDir = m_dir.filePath(QStringLiteral("work dir; $(touch x)"));
     ASSERT_TRUE(QDir().mkpath(workDir));
 
-    enum class Kind { File, Folder, Missing };
+    enum class Kind { File, Folder, Missing, Address };
     struct Case {
         const char* what;
         QString name;
@@ -99,6 +110,10 @@ TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
         {"script without execute permission", kHostileName, Kind::File},
         {"folder", QStringLiteral("folder; `touch x`"), Kind::Folder},
         {"path that does not exist", QStringLiteral("no such program.exe"), Kind::Missing},
+        {"web address", QStringLiteral("http://www.quillore.example/a b?x=$(touch x)"),
+         Kind::Address},
+        {"mail address", QStringLiteral("mailto:editor@quillore.example?subject=%93%C7"),
+         Kind::Address},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -110,7 +125,11 @@ TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
         }
         QFile::remove(record);
 
-        platform::ShellOpenFile(target, workDir);
+        const QUrl address = c.kind == Kind::Address ? QUrl(c.name) : QUrl::fromLocalFile(target);
+        if (c.kind == Kind::Address)
+            platform::ShellOpenAddress(address);
+        else
+            platform::ShellOpenFile(target, workDir);
 
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!QFileInfo::exists(record) && std::chrono::steady_clock::now() < deadline) {
@@ -118,9 +137,11 @@ TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
         }
         QFile recorded(record);
         ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "xdg-open was not started";
+        const QString startedIn = c.kind == Kind::Address ? QDir::current().canonicalPath()
+                                                          : QDir(workDir).canonicalPath();
         EXPECT_EQ(recorded.readAll().toStdString(),
-                  (QDir(workDir).canonicalPath() + QStringLiteral("\n1\n") +
-                   QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded) + QStringLiteral("\n"))
+                  (startedIn + QStringLiteral("\nunset\n1\n") +
+                   address.toString(QUrl::FullyEncoded) + QStringLiteral("\n"))
                       .toStdString());
     }
     for (const QString& dir : {workDir, m_dir.path(), QDir::currentPath()}) {
