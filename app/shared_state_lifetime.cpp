@@ -3,7 +3,7 @@
 #include "app/common/disc_location.h"
 #include "app/common/normalize_path.h"
 #include "content/disc_path.h"
-#include "ui/html_engine.h"
+#include "pageview/html_engine.h"
 #include "ui/unit1.h"
 
 void StartUpSharedState(const std::string& programDir) {

@@ -37,7 +37,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr std::string_view kPageDialogCaption = "ページからのメッセージ"; // ui/page_dialog.h
+constexpr std::string_view kPageDialogCaption = "ページからのメッセージ"; // pageview/page_dialog.h
 // What the engine writes when a page's script heap reaches its bound.
 constexpr std::string_view kHeapLimitReport = "Reached heap limit";
 

@@ -2,6 +2,7 @@
 
 #include "assets/skin_pictures.h"
 #include "content/launch_strip.h"
+#include "pageview/html_engine.h"
 #include "platform/screen_metrics.h"
 #include "platform/shell_open.h"
 #include "platform/version_value.h"
@@ -9,13 +10,11 @@
 #include "ui/contents_tree_view.h"
 #include "ui/design_fonts.h"
 #include "ui/display_text.h"
-#include "ui/html_engine.h"
 #include "ui/launch_button.h"
 #include "ui/native_window.h"
 #include "ui/picture_button.h"
 #include "ui/show_exception.h"
 #include "ui/unit1.h"
-#include "ui/web_page_view.h"
 #include "ui/window_shape.h"
 
 #include <QCloseEvent>
@@ -111,7 +110,7 @@ void TForm1::CreateComponents() {
 
     if (!m_pageView) {
         PrepareNativeWindowForHtmlView(*this);
-        m_pageView = std::make_unique<TWebPageView>(HtmlEngineProfile(), Panel1);
+        m_pageView = NewDiscPageView(Panel1);
     }
     WebBrowser = m_pageView->Widget();
     WebBrowser->setParent(Panel1);

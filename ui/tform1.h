@@ -3,7 +3,7 @@
 #include "content/content_tree.h"
 #include "content/load_sequence.h"
 #include "content/page_keys.h"
-#include "ui/page_view.h"
+#include "pageview/page_view.h"
 
 #include <QImage>
 #include <QTimer>

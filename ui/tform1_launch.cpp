@@ -5,7 +5,7 @@
 #include "content/button_file.h"
 #include "content/disc_path.h"
 #include "content/launch_strip.h"
-#include "ui/disc_file_open.h"
+#include "pageview/disc_file_open.h"
 #include "ui/display_text.h"
 #include "ui/launch_button.h"
 #include "ui/unit1.h"

@@ -4,9 +4,9 @@
 
 #include "content/disc_path.h"
 #include "content/page_keys.h"
+#include "pageview/native_path.h"
+#include "pageview/page_view.h"
 #include "ui/contents_tree_view.h"
-#include "ui/native_path.h"
-#include "ui/page_view.h"
 #include "ui/unit1.h"
 
 void TForm1::TreeViewChange() {

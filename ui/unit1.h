@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/string_list.h"
+#include "platform/program_titles.h"
 
 #include <array>
 #include <memory>
@@ -22,7 +23,3 @@ extern std::unique_ptr<content::StringList> ButtonList; // button file of the no
 extern std::array<std::string, kLaunchButtons> ButtonTargets;   // targets of the page shown last
 extern std::array<TLaunchButton*, kLaunchButtons> ButtonPanels; // borrowed from the window
 extern bool NavFromBrowser; // set when the page view begins a download
-
-// Fixed texts of the program.
-inline constexpr const char* kApplicationTitle = "Quillore CD-ROM Browser";
-inline constexpr const char* kMainFormCaption = "Quillore CD-ROM Browser Main Form";

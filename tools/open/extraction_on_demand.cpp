@@ -1,8 +1,8 @@
 #include "tools/open/extraction_on_demand.h"
 
 #include "content/page_files.h"
-#include "ui/disc_file_provider.h"
-#include "ui/native_path.h"
+#include "pageview/disc_file_provider.h"
+#include "pageview/native_path.h"
 #include "ui/unit1.h"
 
 #include <QApplication>

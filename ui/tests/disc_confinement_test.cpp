@@ -3,9 +3,9 @@
 // windows, pop-ups, disc files, mail) doing what their authors meant without leaving the disc;
 // and last the traces a shown disc leaves under the reader's home.
 
+#include "pageview/html_engine.h"
 #include "platform/shell_open.h"
 #include "ui/contents_tree_view.h"
-#include "ui/html_engine.h"
 #include "ui/show_exception.h"
 #include "ui/tform1.h"
 #include "ui/unit1.h"

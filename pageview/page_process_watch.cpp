@@ -1,8 +1,8 @@
-#include "ui/page_process_watch.h"
+#include "pageview/page_process_watch.h"
 
+#include "pageview/page_dialogs.h"
+#include "pageview/stuck_page_rule.h"
 #include "platform/process_end.h"
-#include "ui/page_dialogs.h"
-#include "ui/stuck_page_rule.h"
 
 #include <QPointer>
 #include <QWebEngineLoadingInfo>

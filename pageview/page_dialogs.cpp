@@ -1,4 +1,4 @@
-#include "ui/page_dialogs.h"
+#include "pageview/page_dialogs.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "ui/native_path.h"
+#include "pageview/native_path.h"
 
 #include "content/page_files.h"
 

@@ -2,8 +2,8 @@
 // reaches: no engine, no display.
 
 #include "content/tests/temp_dir.h"
-#include "ui/disc_request_guard.h"
-#include "ui/page_link_rules.h"
+#include "pageview/disc_request_guard.h"
+#include "pageview/page_link_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/disc_request_guard.h"
+#include "pageview/disc_request_guard.h"
 
 #include "content/disc_confinement.h"
 #include "content/page_files.h"
-#include "ui/disc_file_provider.h"
-#include "ui/native_path.h"
+#include "pageview/disc_file_provider.h"
+#include "pageview/native_path.h"
 
 #include <QByteArray>
 #include <QWebEngineUrlRequestInfo>

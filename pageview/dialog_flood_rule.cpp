@@ -1,4 +1,4 @@
-#include "ui/dialog_flood_rule.h"
+#include "pageview/dialog_flood_rule.h"
 
 namespace dialog_flood {
 

@@ -1,8 +1,8 @@
 // No page takes the window hostage: when a page that does not answer is ended, and when a page's
 // dialog is one too many.
 
-#include "ui/dialog_flood_rule.h"
-#include "ui/stuck_page_rule.h"
+#include "pageview/dialog_flood_rule.h"
+#include "pageview/stuck_page_rule.h"
 
 #include <gtest/gtest.h>
 

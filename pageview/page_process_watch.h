@@ -13,7 +13,7 @@ class TPageDialogs;
 // the process of the page shown answers, and a page whose script runs on or whose heap is full
 // never does. The watch asks the process every so often whether it answers (with a script of its
 // own, in a world the page cannot reach); when the reader asks for another page and the process
-// has been silent too long (the rule in ui/stuck_page_rule.h), it ends the process, and the
+// has been silent too long (the rule in pageview/stuck_page_rule.h), it ends the process, and the
 // request is made again in the new process the engine starts for it. The page, its profile and
 // its history stay.
 class TPageProcessWatch final : public QObject {

@@ -1,8 +1,8 @@
-#include "ui/web_page_view.h"
+#include "pageview/web_page_view.h"
 
-#include "ui/page_dialogs.h"
-#include "ui/page_links.h"
-#include "ui/page_process_watch.h"
+#include "pageview/page_dialogs.h"
+#include "pageview/page_links.h"
+#include "pageview/page_process_watch.h"
 
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
@@ -30,7 +30,7 @@ protected:
         return true;
     }
 
-    // The page's dialogs, shown without holding the rest of the window (ui/page_dialogs.h).
+    // The page's dialogs, shown without holding the rest of the window (pageview/page_dialogs.h).
     void javaScriptAlert(const QUrl&, const QString& message) override {
         m_owner.Dialogs().Alert(message);
     }

@@ -1,4 +1,4 @@
-#include "ui/page_link_rules.h"
+#include "pageview/page_link_rules.h"
 
 #include <algorithm>
 

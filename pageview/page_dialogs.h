@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/dialog_flood_rule.h"
-#include "ui/page_dialog.h"
+#include "pageview/dialog_flood_rule.h"
+#include "pageview/page_dialog.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ui/stuck_page_rule.h"
+#include "pageview/stuck_page_rule.h"
 
 namespace stuck_page {
 

@@ -1,4 +1,4 @@
-#include "ui/disc_file_provider.h"
+#include "pageview/disc_file_provider.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "ui/page_dialog.h"
+#include "pageview/page_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QEventLoop>

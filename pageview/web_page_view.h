@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/page_view.h"
+#include "pageview/page_view.h"
 
 #include <memory>
 

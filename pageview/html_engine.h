@@ -1,15 +1,19 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
-class QWebEngineProfile;
+class QWidget;
+class TPageView;
 
 // The HTML engine's life in the process: started before the window and stopped after it. Pages
 // are shown in a profile that is off the record, so showing a disc writes no cookies, cache or
 // history under the reader's home.
 void StartHtmlEngine();
 void StopHtmlEngine();
-QWebEngineProfile* HtmlEngineProfile();
+
+// A page view on the engine, in the disc's profile, as a child of `parent`: the window's view.
+std::unique_ptr<TPageView> NewDiscPageView(QWidget* parent);
 
 // Confines the pages to the disc whose content directory is given: every local file they show
 // or load must lie inside the disc root (the content directory's parent, resolved now). Until it

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/page_link_rules.h"
+#include "pageview/page_link_rules.h"
 
 #include <QObject>
 #include <QWebEnginePage>

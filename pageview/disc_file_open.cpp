@@ -1,9 +1,9 @@
-#include "ui/disc_file_open.h"
+#include "pageview/disc_file_open.h"
 
 #include "content/disc_path.h"
+#include "pageview/disc_file_provider.h"
+#include "pageview/native_path.h"
 #include "platform/shell_open.h"
-#include "ui/disc_file_provider.h"
-#include "ui/native_path.h"
 
 void OpenDiscFile(const std::string& nativePath, const std::string& nativeWorkingDirectory) {
     // A disc whose files come out of an image when first needed brings this one out first.

@@ -1,7 +1,8 @@
-#include "ui/html_engine.h"
+#include "pageview/html_engine.h"
 
 #include "content/disc_confinement.h"
-#include "ui/disc_request_guard.h"
+#include "pageview/disc_request_guard.h"
+#include "pageview/web_page_view.h"
 
 #include <QCoreApplication>
 #include <QWebEngineDownloadRequest>
@@ -57,9 +58,9 @@ void StopHtmlEngine() {
     g_guard = nullptr;
 }
 
-QWebEngineProfile* HtmlEngineProfile() {
+std::unique_ptr<TPageView> NewDiscPageView(QWidget* parent) {
     StartHtmlEngine();
-    return g_profile;
+    return std::make_unique<TWebPageView>(g_profile, parent);
 }
 
 const std::string& HtmlEngineDiscRoot() {

@@ -1,10 +1,10 @@
-#include "ui/page_links.h"
+#include "pageview/page_links.h"
 
+#include "pageview/disc_file_open.h"
+#include "pageview/disc_request_guard.h"
+#include "pageview/html_engine.h"
+#include "pageview/page_windows.h"
 #include "platform/shell_open.h"
-#include "ui/disc_file_open.h"
-#include "ui/disc_request_guard.h"
-#include "ui/html_engine.h"
-#include "ui/page_windows.h"
 
 #include <QChildEvent>
 #include <QKeyEvent>

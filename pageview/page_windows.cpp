@@ -1,10 +1,10 @@
-#include "ui/page_windows.h"
+#include "pageview/page_windows.h"
 
 #include "assets/skin_pictures.h"
-#include "ui/page_link_rules.h"
-#include "ui/page_links.h"
-#include "ui/unit1.h"
-#include "ui/web_page_view.h"
+#include "pageview/page_link_rules.h"
+#include "pageview/page_links.h"
+#include "pageview/web_page_view.h"
+#include "platform/program_titles.h"
 
 #include <QEvent>
 #include <QScreen>
