@@ -1,6 +1,7 @@
 #include "pageview/html_engine.h"
 
 #include "content/disc_confinement.h"
+#include "pageview/disc_page_scripts.h"
 #include "pageview/disc_request_guard.h"
 #include "pageview/web_page_view.h"
 
@@ -43,6 +44,7 @@ void StartHtmlEngine() {
     g_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     g_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     SetUpPageSettings(*g_profile->settings());
+    InstallDiscPageScripts(*g_profile);
     g_guard = new TDiscRequestGuard(g_profile);
     g_guard->SetDiscRoot(g_discRoot);
     g_profile->setUrlRequestInterceptor(g_guard);
