@@ -156,4 +156,41 @@ TEST(ImageForms, AnInterruptedExtractionIsNeverTrusted) {
               ReadFile(work.path() / "source/menu/tree.txt"));
 }
 
+// The lists of a complete folder are the program's own: what it never writes there is damage,
+// refused with its reason (not read as some other path, not as another kind of failure).
+TEST(ImageForms, ADamagedCacheListIsRefusedWithItsReason) {
+    const TempDir work;
+    WriteSmallDisc(work.path() / "source");
+    const fs::path iso = work.path() / "disc.iso";
+    MakeIso(work.path() / "source", iso, Names::Joliet);
+    const fs::path cache = work.path() / "cache";
+    const fs::path entry = disc_image::OpenDisc(iso.string(), cache.string()).cache->entryDir;
+
+    const struct {
+        const char* list;
+        std::string text;
+    } cases[] = {
+        {"lazy", "5 3 0 _html/a%zz _html/a\n"}, // no escape at all
+        {"lazy", "5 3 0 _html/a%4g _html/a\n"}, // half an escape
+        {"lazy", "5 3 0 _html/a%41 _html/a\n"}, // an escape the writer never makes
+        {"lazy", "5 3 0 _html/a\n"},            // a field missing
+        {"menu", "me%-1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const fs::path list = entry / c.list;
+        const std::string kept = ReadFile(list);
+        fs::permissions(list, fs::perms::owner_write, fs::perm_options::add);
+        WriteFile(list, c.text);
+        try {
+            disc_image::OpenDisc(iso.string(), cache.string());
+            ADD_FAILURE() << "a damaged list was read";
+        } catch (const disc_image::ImageError& error) {
+            EXPECT_NE(std::string(error.what()).find("damaged cache list"), std::string::npos)
+                << error.what();
+        }
+        WriteFile(list, kept);
+    }
+}
+
 } // namespace
