@@ -17,8 +17,9 @@ std::string UsableCacheRoot(const std::string& root);
 // its identity, so that a changed or replaced image gets a folder of its own.
 std::string CacheEntryName(const ImageFile& image);
 
-// Held while an image's folder (entryDir, ending in '/') is looked at or built, so that two
-// opens of one image take turns. The lock file lies beside the folder: NAME.lock for NAME/.
+// Held while an image's folder (entryDir, ending in '/') is looked at or built, or a work folder
+// is made in it, so that two opens of one image, and an open and a large file's write, take
+// turns. The lock file lies beside the folder: NAME.lock for NAME/.
 FileLock LockCacheEntry(const std::string& entryDir);
 
 } // namespace disc_image

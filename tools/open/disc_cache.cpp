@@ -59,8 +59,7 @@ CachedDisc OpenCachedDisc(const ImageFile& image, const std::string& cacheRoot) 
     if (HasCacheLists(entryDir)) {
         CachedDisc disc = ReadCachedDisc(entryDir);
         disc.reused = true;
-        RemoveTree(entryDir + kWorkFolders);
-        ::mkdir((entryDir + kWorkFolders).c_str(), 0700);
+        RemoveAbandonedWorkFolders(entryDir + kWorkFolders);
         return disc;
     }
     RemoveInterruptedBuilds(cacheRoot, name);

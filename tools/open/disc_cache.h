@@ -12,9 +12,10 @@
 
 namespace disc_image {
 
-// The image's folder in the cache: reused when complete, otherwise extracted now (small files
-// written, large ones standing in empty). Concurrent opens of one image take turns. Throws
-// ImageError, leaving nothing a later open would take for complete.
+// The image's folder in the cache: reused when complete (what writers of large files that ended
+// without finishing left in it is cleared), otherwise extracted now (small files written, large
+// ones standing in empty). Concurrent opens of one image take turns. Throws ImageError, leaving
+// nothing a later open would take for complete.
 CachedDisc OpenCachedDisc(const ImageFile& image, const std::string& cacheRoot);
 
 } // namespace disc_image

@@ -17,4 +17,15 @@ FileLock::FileLock(const std::string& path)
             throw SystemError(path);
 }
 
+bool IsLocked(const std::string& path) {
+    // A shared lock is refused while the exclusive one is held, and needs no write access.
+    const Fd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (fd.get() < 0)
+        return false;
+    int status;
+    while ((status = ::flock(fd.get(), LOCK_SH | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    return status != 0 && errno == EWOULDBLOCK;
+}
+
 } // namespace disc_image

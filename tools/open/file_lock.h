@@ -17,4 +17,7 @@ private:
     Fd m_fd;
 };
 
+// Whether someone holds the lock on `path` now. A missing file is no one's lock.
+bool IsLocked(const std::string& path);
+
 } // namespace disc_image

@@ -1,5 +1,6 @@
 #include "tools/open/lazy_file_write.h"
 
+#include "tools/open/cache_naming.h"
 #include "tools/open/confined_writes.h"
 #include "tools/open/free_space.h"
 #include "tools/open/image_error.h"
@@ -15,7 +16,10 @@ namespace {
 
 constexpr const char* kData = "data";
 
+// Made while the image's folder is locked: an open of the same image clears abandoned work
+// folders under that lock, and so never takes this one for abandoned before it is locked.
 WorkFolder NewWorkFolder(const CachedDisc& disc) {
+    const FileLock lock = LockCacheEntry(disc.entryDir);
     const std::string parent = disc.entryDir + kWorkFolders;
     ::mkdir(parent.c_str(), 0700);
     return WorkFolder(parent);

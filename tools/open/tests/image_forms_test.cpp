@@ -5,6 +5,7 @@
 
 #include "tools/open/disc_opening.h"
 #include "tools/open/image_error.h"
+#include "tools/open/work_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,28 @@ TEST(ImageForms, ADamagedCacheListIsRefusedWithItsReason) {
         }
         WriteFile(list, kept);
     }
+}
+
+// An open of an image that a running window is writing a large file of (a second start of the
+// opener, which then finds the window) leaves that write's work folder alone, and clears what
+// writes that ended unfinished left.
+TEST(ImageForms, ReopeningLeavesALargeFileBeingWrittenAlone) {
+    const TempDir work;
+    WriteSmallDisc(work.path() / "source");
+    const fs::path iso = work.path() / "disc.iso";
+    MakeIso(work.path() / "source", iso, Names::Joliet);
+    const std::string cache = (work.path() / "cache").string();
+    const fs::path tmp = disc_image::OpenDisc(iso.string(), cache).cache->entryDir + "tmp";
+
+    const disc_image::WorkFolder writing(tmp.string());
+    WriteFile(fs::path(writing.path()) / "data", "half written");
+    WriteFile(tmp / "ended/.lock", "");
+    WriteFile(tmp / "ended/data", "half written");
+    WriteFile(tmp / "stray", "x");
+
+    EXPECT_TRUE(disc_image::OpenDisc(iso.string(), cache).cache->reused);
+    const std::string held = fs::path(writing.path()).filename().string();
+    EXPECT_EQ(TreeOf(tmp), (std::vector<std::string>{held, held + "/.lock", held + "/data"}));
 }
 
 } // namespace
