@@ -23,6 +23,7 @@ TEST(PercentDecode, DecodesWellFormedEscapesOnly) {
         {"100%", "100%"},
         {"%zz%4g", "%zz%4g"},
         {"%%41", "%A"},
+        {"%-1% 1%+F", "%-1% 1%+F"}, // no digits, though strtol takes them
         {"%00x", std::string("\0x", 2)},
     };
     for (const auto& c : cases)

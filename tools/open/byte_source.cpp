@@ -13,7 +13,7 @@ namespace disc_image {
 FileSource::FileSource(const std::string& path) : m_path(path) {
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (m_fd < 0)
-        throw ImageError(path + ": " + std::strerror(errno));
+        throw SystemError(path);
     struct stat st {};
     if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(m_fd);

@@ -3,7 +3,6 @@
 #include "tools/open/image_error.h"
 #include "tools/open/program_dir_finder.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
@@ -13,7 +12,7 @@ namespace disc_image {
 OpenedDisc OpenDisc(const std::string& path, const std::string& cacheRoot) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        throw ImageError(path + ": " + std::strerror(errno));
+        throw SystemError(path);
     OpenedDisc disc;
     if (S_ISDIR(st.st_mode)) {
         const std::optional<std::string> menu = FindProgramDir(ReadFolderTree(path));
@@ -25,7 +24,7 @@ OpenedDisc OpenDisc(const std::string& path, const std::string& cacheRoot) {
         const std::string dir = menu->empty() ? path : path + '/' + *menu;
         char* real = ::realpath(dir.c_str(), nullptr);
         if (real == nullptr)
-            throw ImageError(dir + ": " + std::strerror(errno));
+            throw SystemError(dir);
         disc.programDir = std::string(real) + (std::strcmp(real, "/") == 0 ? "" : "/");
         std::free(real);
         return disc;

@@ -171,7 +171,9 @@ ExtractionPlan PlanExtraction(std::vector<ImageEntry> entries, std::uint64_t ima
         case Action::Skip:
             ++plan.skipped;
             break;
-        default:
+        case Action::WriteNow:
+        case Action::WriteLater:
+        case Action::CopyNow:
             plan.tree.files.insert(planned.entry.path);
             break;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -10,5 +12,11 @@ class ImageError final : public std::runtime_error {
 public:
     explicit ImageError(const std::string& what) : std::runtime_error(what) {}
 };
+
+// A failed system call, told with the system's reason: "cannot write menu/tree.txt: No space
+// left on device". Made right after the call, while errno still holds its reason.
+inline ImageError SystemError(const std::string& what) {
+    return ImageError(what + ": " + std::strerror(errno));
+}
 
 } // namespace disc_image

@@ -5,6 +5,7 @@
 
 #include "tools/open/disc_opening.h"
 #include "tools/open/image_error.h"
+#include "tools/open/work_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,65 @@ TEST(ImageForms, AnInterruptedExtractionIsNeverTrusted) {
     EXPECT_FALSE(fs::exists(cache / (".build-" + name + "-0123")));
     EXPECT_EQ(ReadFile(entry / "disc/menu/tree.txt"),
               ReadFile(work.path() / "source/menu/tree.txt"));
+}
+
+// The lists of a complete folder are the program's own: what it never writes there is damage,
+// refused with its reason (not read as some other path, not as another kind of failure).
+TEST(ImageForms, ADamagedCacheListIsRefusedWithItsReason) {
+    const TempDir work;
+    WriteSmallDisc(work.path() / "source");
+    const fs::path iso = work.path() / "disc.iso";
+    MakeIso(work.path() / "source", iso, Names::Joliet);
+    const fs::path cache = work.path() / "cache";
+    const fs::path entry = disc_image::OpenDisc(iso.string(), cache.string()).cache->entryDir;
+
+    const struct {
+        const char* list;
+        std::string text;
+    } cases[] = {
+        {"lazy", "5 3 0 _html/a%zz _html/a\n"}, // no escape at all
+        {"lazy", "5 3 0 _html/a%4g _html/a\n"}, // half an escape
+        {"lazy", "5 3 0 _html/a%41 _html/a\n"}, // an escape the writer never makes
+        {"lazy", "5 3 0 _html/a\n"},            // a field missing
+        {"menu", "me%-1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const fs::path list = entry / c.list;
+        const std::string kept = ReadFile(list);
+        fs::permissions(list, fs::perms::owner_write, fs::perm_options::add);
+        WriteFile(list, c.text);
+        try {
+            disc_image::OpenDisc(iso.string(), cache.string());
+            ADD_FAILURE() << "a damaged list was read";
+        } catch (const disc_image::ImageError& error) {
+            EXPECT_NE(std::string(error.what()).find("damaged cache list"), std::string::npos)
+                << error.what();
+        }
+        WriteFile(list, kept);
+    }
+}
+
+// An open of an image that a running window is writing a large file of (a second start of the
+// opener, which then finds the window) leaves that write's work folder alone, and clears what
+// writes that ended unfinished left.
+TEST(ImageForms, ReopeningLeavesALargeFileBeingWrittenAlone) {
+    const TempDir work;
+    WriteSmallDisc(work.path() / "source");
+    const fs::path iso = work.path() / "disc.iso";
+    MakeIso(work.path() / "source", iso, Names::Joliet);
+    const std::string cache = (work.path() / "cache").string();
+    const fs::path tmp = disc_image::OpenDisc(iso.string(), cache).cache->entryDir + "tmp";
+
+    const disc_image::WorkFolder writing(tmp.string());
+    WriteFile(fs::path(writing.path()) / "data", "half written");
+    WriteFile(tmp / "ended/.lock", "");
+    WriteFile(tmp / "ended/data", "half written");
+    WriteFile(tmp / "stray", "x");
+
+    EXPECT_TRUE(disc_image::OpenDisc(iso.string(), cache).cache->reused);
+    const std::string held = fs::path(writing.path()).filename().string();
+    EXPECT_EQ(TreeOf(tmp), (std::vector<std::string>{held, held + "/.lock", held + "/data"}));
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "tools/open/file_descriptor.h"
+
+#include <string>
+
+namespace disc_image {
+
+// An exclusive lock (flock) on a file, made when missing: waited for, and held while this lives.
+// Locks taken through separate opens exclude each other also within one process, so two
+// threads take turns as two processes do. Throws ImageError when the file cannot be opened.
+class FileLock final {
+public:
+    explicit FileLock(const std::string& path);
+
+private:
+    Fd m_fd;
+};
+
+// Whether someone holds the lock on `path` now. A missing file is no one's lock.
+bool IsLocked(const std::string& path);
+
+} // namespace disc_image
