@@ -9,7 +9,8 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <functional>
+#include <sstream>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -41,27 +42,59 @@ protected:
     }
     void TearDown() override { platform::SetDesktopOpenerForTesting(nullptr); }
 
-    // A mouse event as the window system hands it to the button (Qt's grab sends the events of
-    // a press to the pressed button wherever the pointer is): at `at`, in the button's pixels.
-    void Mouse(QEvent::Type type, Qt::MouseButton which, QPoint at, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, button->mapToGlobal(at), which, held, Qt::NoModifier);
-        QApplication::sendEvent(button, &event);
+    // Plays a gesture written as steps: "Ld", "Lu", "L2" (left button down, up, its second
+    // press as a double click; "R" for the right button), "out", "in" and "jig" (the pointer off
+    // the button, back on it, moved by a pixel); "Sd", "Su", "Sr" (Space down, up, repeating;
+    // "E" for Enter, "K" for Enter on the keypad); "Tab" (the focus to the other button) and
+    // "Alt+A". The mouse's events go to the button, as Qt's grab sends them wherever the pointer
+    // is; the keys go to the focus.
+    void Play(const std::string& gesture) {
+        const QPoint on(20, 12), off(300, 12);
+        QPoint at = on;
+        Qt::MouseButtons held;
+        std::istringstream steps(gesture);
+        for (std::string step; steps >> step;) {
+            QWidget* focus = QApplication::focusWidget();
+            if (step == "in" || step == "out" || step == "jig") {
+                at = step == "out" ? off : step == "jig" ? on + QPoint(1, 1) : on;
+                Send(button, QMouseEvent(QEvent::MouseMove, at, button->mapToGlobal(at),
+                                         Qt::NoButton, held, Qt::NoModifier));
+            } else if (step[0] == 'L' || step[0] == 'R') {
+                const Qt::MouseButton which = step[0] == 'L' ? Qt::LeftButton : Qt::RightButton;
+                const QEvent::Type type = step[1] == 'u'   ? QEvent::MouseButtonRelease
+                                          : step[1] == '2' ? QEvent::MouseButtonDblClick
+                                                           : QEvent::MouseButtonPress;
+                held.setFlag(which, type != QEvent::MouseButtonRelease);
+                Send(button,
+                     QMouseEvent(type, at, button->mapToGlobal(at), which, held, Qt::NoModifier));
+            } else if (step == "Tab") {
+                form->btnPanel[1]->setFocus(Qt::TabFocusReason);
+            } else if (step == "Alt+A") {
+                QTest::keyClick(focus, Qt::Key_A, Qt::AltModifier);
+            } else {
+                const int key = step[0] == 'S'   ? Qt::Key_Space
+                                : step[0] == 'E' ? Qt::Key_Return
+                                                 : Qt::Key_Enter;
+                const Qt::KeyboardModifiers mods =
+                    step[0] == 'K' ? Qt::KeypadModifier : Qt::NoModifier;
+                const bool repeat = step[1] == 'r';
+                if (step[1] != 'd')
+                    Send(focus, QKeyEvent(QEvent::KeyRelease, key, mods, QString(), repeat));
+                if (step[1] != 'u')
+                    Send(focus, QKeyEvent(QEvent::KeyPress, key, mods, QString(), repeat));
+            }
+        }
     }
-    void Key(QWidget* to, QEvent::Type type, int key, bool autoRepeat = false,
-             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
-        QApplication::sendEvent(to, &event);
-    }
+    static void Send(QWidget* to, QEvent&& event) { QApplication::sendEvent(to, &event); }
 
-    // Counts the mouse presses and releases that reach the window itself: those start a move.
+    // Counts the mouse presses and releases that reach the window itself: those move it.
     class MouseCount final : public QObject {
     public:
         int count = 0;
         bool eventFilter(QObject*, QEvent* event) override {
             const QEvent::Type t = event->type();
-            if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
-                t == QEvent::MouseButtonDblClick)
-                ++count;
+            count += t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
+                     t == QEvent::MouseButtonDblClick;
             return false;
         }
     } formMouse;
@@ -72,138 +105,34 @@ protected:
 };
 
 TEST_F(SkinButton, EachWayOfPressingALaunchButtonOpensItsTargetAsOftenAsMeant) {
-    constexpr auto L = Qt::LeftButton;
-    constexpr auto R = Qt::RightButton;
-    constexpr auto None = Qt::NoButton;
-    constexpr auto Press = QEvent::MouseButtonPress;
-    constexpr auto Double = QEvent::MouseButtonDblClick;
-    constexpr auto Move = QEvent::MouseMove;
-    constexpr auto Release = QEvent::MouseButtonRelease;
-    constexpr auto KeyDown = QEvent::KeyPress;
-    constexpr auto KeyUp = QEvent::KeyRelease;
-    const QPoint in(20, 12), in2(21, 13), off(300, 12);
-    QWidget* elsewhere = form->btnPanel[1];
-
     const struct {
+        const char* what;
         const char* gesture;
-        std::function<void()> act;
         int opens;
     } cases[] = {
-        {"a left click",
-         [&] {
-             Mouse(Press, L, in, L);
-             Mouse(Release, L, in, None);
-         },
-         1},
-        {"a right click",
-         [&] {
-             Mouse(Press, R, in, R);
-             Mouse(Release, R, in, None);
-         },
-         0},
-        {"a left press released off the button",
-         [&] {
-             Mouse(Press, L, in, L);
-             Mouse(Move, None, off, L);
-             Mouse(Release, L, off, None);
-         },
-         0},
-        {"a left press that leaves the button and comes back",
-         [&] {
-             Mouse(Press, L, in, L);
-             Mouse(Move, None, off, L);
-             Mouse(Move, None, in, L);
-             Mouse(Release, L, in, None);
-         },
-         1},
-        // Widgets get a double click's second press twice: as a press and as a double click.
-        {"a double click",
-         [&] {
-             Mouse(Press, L, in, L);
-             Mouse(Release, L, in, None);
-             Mouse(Press, L, in, L);
-             Mouse(Double, L, in, L);
-             Mouse(Release, L, in, None);
-         },
-         1},
-        {"a double click whose pointer moves before its last release",
-         [&] {
-             Mouse(Press, L, in, L);
-             Mouse(Release, L, in, None);
-             Mouse(Press, L, in, L);
-             Mouse(Double, L, in, L);
-             Mouse(Move, None, in2, L);
-             Mouse(Release, L, in2, None);
-         },
-         1},
-        {"a double click whose second press comes only as a double click",
-         [&] {
-             Mouse(Press, L, in, L);
-             Mouse(Release, L, in, None);
-             Mouse(Double, L, in, L);
-             Mouse(Release, L, in, None);
-         },
-         1},
-        {"a click after a double click",
-         [&] {
-             Mouse(Press, L, in, L);
-             Mouse(Double, L, in, L);
-             Mouse(Release, L, in, None);
-             Mouse(Press, L, in, L);
-             Mouse(Release, L, in, None);
-         },
-         1},
-        {"Space",
-         [&] {
-             Key(button, KeyDown, Qt::Key_Space);
-             Key(button, KeyUp, Qt::Key_Space);
-         },
-         1},
-        {"Space held until it repeats",
-         [&] {
-             Key(button, KeyDown, Qt::Key_Space);
-             for (int i = 0; i < 3; ++i)
-                 Key(button, KeyUp, Qt::Key_Space, true);
-             Key(button, KeyDown, Qt::Key_Space, true);
-             Key(button, KeyUp, Qt::Key_Space);
-         },
-         1},
-        {"Space let go after the focus moved on",
-         [&] {
-             Key(button, KeyDown, Qt::Key_Space);
-             elsewhere->setFocus(Qt::TabFocusReason);
-             Key(elsewhere, KeyUp, Qt::Key_Space);
-         },
-         0},
-        {"Enter",
-         [&] {
-             Key(button, KeyDown, Qt::Key_Return);
-             Key(button, KeyUp, Qt::Key_Return);
-         },
-         1},
-        {"Enter on the keypad",
-         [&] {
-             Key(button, KeyDown, Qt::Key_Enter, false, Qt::KeypadModifier);
-             Key(button, KeyUp, Qt::Key_Enter, false, Qt::KeypadModifier);
-         },
-         1},
-        {"Enter held until it repeats",
-         [&] {
-             Key(button, KeyDown, Qt::Key_Return);
-             for (int i = 0; i < 3; ++i)
-                 Key(button, KeyDown, Qt::Key_Return, true);
-             Key(button, KeyUp, Qt::Key_Return);
-         },
-         1},
-        {"its access key, Alt+A, from another button",
-         [&] { QTest::keyClick(elsewhere, Qt::Key_A, Qt::AltModifier); }, 1},
+        {"a left click", "Ld Lu", 1},
+        {"a right click", "Rd Ru", 0},
+        {"a left press released off the button", "Ld out Lu", 0},
+        {"a left press that leaves the button and comes back", "Ld out in Lu", 1},
+        // A widget gets a double click's second press twice: as a press, then a double click.
+        {"a double click", "Ld Lu Ld L2 Lu", 1},
+        {"a double click whose pointer moves before its last release", "Ld Lu Ld L2 jig Lu", 1},
+        {"a double click whose second press comes only as a double click", "Ld Lu L2 Lu", 1},
+        {"a click after a double click", "Ld L2 Lu Ld Lu", 1},
+        {"Space", "Sd Su", 1},
+        {"Space held until it repeats", "Sd Sr Sr Sr Su", 1},
+        {"Space let go after the focus moved on", "Sd Tab Su", 0},
+        {"Enter", "Ed Eu", 1},
+        {"Enter on the keypad", "Kd Ku", 1},
+        {"Enter held until it repeats", "Ed Er Er Er Eu", 1},
+        {"the access key with the focus on another button", "Tab Alt+A", 1},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.gesture);
+        SCOPED_TRACE(c.what);
         button->setFocus(Qt::TabFocusReason);
         opened.clear();
         bevelAtClick.clear();
-        c.act();
+        Play(c.gesture);
         EXPECT_EQ(opened, std::vector<QUrl>(static_cast<std::size_t>(c.opens), Page("alpha.txt")));
         EXPECT_EQ(bevelAtClick, std::vector<Bevel>(bevelAtClick.size(), Bevel::Lowered))
             << "opened while the button looked raised";
