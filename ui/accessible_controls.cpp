@@ -21,7 +21,7 @@ public:
         case QAccessible::Description:
             return Button()->TargetName();
         case QAccessible::Accelerator:
-            return QKeySequence::mnemonic(Button()->Caption()).toString(QKeySequence::NativeText);
+            return Button()->shortcut().toString(QKeySequence::NativeText);
         default:
             return QAccessibleWidget::text(kind);
         }

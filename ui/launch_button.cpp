@@ -3,14 +3,9 @@
 #include "ui/accessible_controls.h"
 #include "ui/caption_text.h"
 #include "ui/design_fonts.h"
-#include "ui/focus_frame.h"
 
-#include <QAccessible>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QShortcutEvent>
 
 namespace {
 
@@ -34,38 +29,19 @@ void DrawBevel(QPainter& painter, const QRect& r, bool raised) {
     }
 }
 
-bool IsEnter(const QKeyEvent& event) {
-    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
-           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
-bool IsSpace(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Space && event.modifiers() == Qt::NoModifier;
-}
-
 } // namespace
 
-TLaunchButton::TLaunchButton(int tag, QWidget* parent) : QWidget(parent), m_tag(tag) {
+TLaunchButton::TLaunchButton(int tag, QWidget* parent) : TSkinButton(parent), m_tag(tag) {
     InstallAccessibleControls();
     setObjectName(QStringLiteral("btnPanel%1").arg(tag));
-    setCursor(Qt::PointingHandCursor);
     setFont(design_fonts::Font(design_fonts::GothicFace(), 12));
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
     resize(176, 24);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit Clicked(this); });
 }
 
-void TLaunchButton::SetCaption(const QString& caption) {
-    m_caption = caption;
-    // The access key goes with the caption. A hidden button's key does nothing: Qt passes a
-    // shortcut only to a visible widget.
-    if (m_accessKey != 0)
-        releaseShortcut(m_accessKey);
-    const QKeySequence accessKey = QKeySequence::mnemonic(caption);
-    m_accessKey = accessKey.isEmpty() ? 0 : grabShortcut(accessKey);
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-    update();
+TLaunchButton::Bevel TLaunchButton::OuterBevel() const {
+    return m_bevel == Bevel::Lowered || LooksHeld() ? Bevel::Lowered : Bevel::Raised;
 }
 
 void TLaunchButton::SetOuterBevel(Bevel bevel) {
@@ -73,101 +49,56 @@ void TLaunchButton::SetOuterBevel(Bevel bevel) {
     update();
 }
 
-void TLaunchButton::Press() {
-    SetOuterBevel(Bevel::Lowered);
-    emit Clicked(this);
-    SetOuterBevel(Bevel::Raised);
-}
-
 bool TLaunchButton::event(QEvent* event) {
-    if (event->type() == QEvent::Shortcut) {
-        const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (m_accessKey == 0 || shortcut->shortcutId() != m_accessKey)
-            return QWidget::event(event);
-        // Two buttons of one page with the same key: each press moves the focus on to the
-        // next of them, and Space or Enter chooses, as with any push button.
-        if (shortcut->isAmbiguous())
-            setFocus(Qt::ShortcutFocusReason);
-        else
-            Press();
-        return true;
-    }
-    return QWidget::event(event);
+    const bool handled = TSkinButton::event(event);
+    // The style's polish leaves a push button's ground for the strip beneath to paint; this
+    // button paints every pixel of its own.
+    if (event->type() == QEvent::Polish)
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    return handled;
 }
 
-void TLaunchButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void TLaunchButton::PaintFace(QPainter& painter) {
     painter.fillRect(rect(), Qt::black);
-    DrawBevel(painter, rect(), m_bevel == Bevel::Raised);
+    DrawBevel(painter, rect(), OuterBevel() == Bevel::Raised);
     const QRect face = rect().adjusted(kBevelWidth, kBevelWidth, -kBevelWidth, -kBevelWidth);
-    DrawCaption(painter, face, m_caption, font(), Qt::white);
-    if (hasFocus() && m_keyboardFocus)
-        DrawFocusFrame(painter, face.adjusted(1, 1, -1, -1));
+    DrawCaption(painter, face, text(), font(), Qt::white);
+}
+
+bool TLaunchButton::hitButton(const QPoint& pos) const {
+    // Qt took the second press of a double click for the start of a click; until its release
+    // the pointer hits nothing, so that moving it cannot make that press a click again.
+    return !m_secondPress && TSkinButton::hitButton(pos);
 }
 
 void TLaunchButton::mousePressEvent(QMouseEvent* event) {
-    m_leftPressForClick = event->button() == Qt::LeftButton;
     emit MouseDown(this);
+    // Qt follows the left button's click. A press of any button stays here: none moves the
+    // window.
+    if (event->button() == Qt::LeftButton) {
+        m_secondPress = false;
+        TSkinButton::mousePressEvent(event);
+    }
+    event->accept();
 }
 
-void TLaunchButton::mouseDoubleClickEvent(QMouseEvent*) {
-    m_leftPressForClick = false;
+void TLaunchButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Comes after the press of the same second click, or in its place.
+    if (event->button() == Qt::LeftButton) {
+        m_secondPress = true;
+        setDown(false);
+    }
+    event->accept();
     emit MouseDown(this);
 }
 
 void TLaunchButton::mouseReleaseEvent(QMouseEvent* event) {
-    // Qt grabs the mouse for the press, so the release arrives here wherever the pointer went.
-    const bool click = m_leftPressForClick && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_leftPressForClick = false;
-    if (click)
-        emit Clicked(this);
+    // Qt grabs the mouse for the press, so the release arrives here wherever the pointer went;
+    // the click it makes comes before the bevel is raised.
+    if (event->button() == Qt::LeftButton) {
+        TSkinButton::mouseReleaseEvent(event);
+        m_secondPress = false;
+    }
+    event->accept();
     emit MouseUp(this);
-}
-
-void TLaunchButton::keyPressEvent(QKeyEvent* event) {
-    if (IsSpace(*event)) {
-        if (!event->isAutoRepeat()) {
-            m_spaceDown = true;
-            SetOuterBevel(Bevel::Lowered);
-        }
-        return;
-    }
-    if (IsEnter(*event)) {
-        if (!event->isAutoRepeat())
-            Press();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void TLaunchButton::keyReleaseEvent(QKeyEvent* event) {
-    if (IsSpace(*event)) {
-        if (!event->isAutoRepeat() && m_spaceDown) {
-            m_spaceDown = false;
-            emit Clicked(this);
-            SetOuterBevel(Bevel::Raised);
-        }
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
-}
-
-void TLaunchButton::focusInEvent(QFocusEvent* event) {
-    // Focus that comes back with the window keeps the frame it had.
-    if (IsKeyboardFocus(event->reason()))
-        m_keyboardFocus = true;
-    else if (event->reason() == Qt::MouseFocusReason)
-        m_keyboardFocus = false;
-    QWidget::focusInEvent(event);
-}
-
-void TLaunchButton::focusOutEvent(QFocusEvent* event) {
-    // Space let go elsewhere is no click.
-    if (m_spaceDown) {
-        m_spaceDown = false;
-        SetOuterBevel(Bevel::Raised);
-    }
-    QWidget::focusOutEvent(event);
 }

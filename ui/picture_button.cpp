@@ -1,12 +1,8 @@
 #include "ui/picture_button.h"
 
-#include "ui/focus_frame.h"
-
-#include <QKeyEvent>
 #include <QPainter>
 
-TPictureButton::TPictureButton(QWidget* parent) : QAbstractButton(parent) {
-    setCursor(Qt::PointingHandCursor);
+TPictureButton::TPictureButton(QWidget* parent) : TSkinButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -38,35 +34,13 @@ QPoint TPictureButton::GlyphOrigin(QSize button, QSize glyph, bool pressed) {
     return origin;
 }
 
-void TPictureButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void TPictureButton::PaintFace(QPainter& painter) {
     const QSize design = m_glyph.deviceIndependentSize().toSize();
-    const QPoint origin = GlyphOrigin(size(), design, isDown());
+    const QPoint origin = GlyphOrigin(size(), design, LooksHeld());
     if (qFuzzyCompare(m_glyph.devicePixelRatio(), devicePixelRatioF())) {
         painter.drawImage(origin, m_glyph); // pixel for pixel
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRectF(origin, design), m_glyph);
     }
-    if (hasFocus() && m_keyboardFocus)
-        DrawFocusFrame(painter, rect().adjusted(3, 3, -3, -3));
-}
-
-void TPictureButton::keyPressEvent(QKeyEvent* event) {
-    // Space is the button's own (pressed on its press, clicked on its release); Enter clicks.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        click();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
-}
-
-void TPictureButton::focusInEvent(QFocusEvent* event) {
-    // Focus that comes back with the window keeps the frame it had.
-    if (IsKeyboardFocus(event->reason()))
-        m_keyboardFocus = true;
-    else if (event->reason() == Qt::MouseFocusReason)
-        m_keyboardFocus = false;
-    QAbstractButton::focusInEvent(event);
 }

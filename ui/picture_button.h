@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ui/skin_button.h"
+
 #include <QImage>
 
 // A push button that shows only its glyph. The glyph is one pixel wider and taller than the
 // button; the colour of its bottom-left pixel is transparent, and it is drawn centred so that it
 // covers the button's frame, one pixel right and down while the button is held. A glyph drawn
-// at 2x keys out the same colour, which fills its bottom-left 2 x 2 block. Space and Enter press
-// the button; a frame shows when the keyboard gave it the focus.
-class TPictureButton final : public QAbstractButton {
+// at 2x keys out the same colour, which fills its bottom-left 2 x 2 block.
+class TPictureButton final : public TSkinButton {
     Q_OBJECT
 public:
     explicit TPictureButton(QWidget* parent = nullptr);
@@ -24,11 +24,8 @@ public:
     static QPoint GlyphOrigin(QSize button, QSize glyph, bool pressed);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
+    void PaintFace(QPainter& painter) override;
 
 private:
     QImage m_glyph;
-    bool m_keyboardFocus = false;
 };
