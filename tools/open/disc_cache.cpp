@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 
 namespace disc_image {
@@ -57,10 +58,18 @@ CachedDisc OpenCachedDisc(const ImageFile& image, const std::string& cacheRoot) 
     const std::string entryDir = cacheRoot + '/' + name + '/';
     const FileLock lock = LockCacheEntry(entryDir);
     if (HasCacheLists(entryDir)) {
-        CachedDisc disc = ReadCachedDisc(entryDir);
-        disc.reused = true;
-        RemoveAbandonedWorkFolders(entryDir + kWorkFolders);
-        return disc;
+        // A folder whose lists do not read as the opener wrote them is never trusted: it is
+        // built again from the image, as if it had never been there.
+        std::optional<CachedDisc> kept;
+        try {
+            kept = ReadCachedDisc(entryDir);
+        } catch (const ImageError&) {
+        }
+        if (kept) {
+            kept->reused = true;
+            RemoveAbandonedWorkFolders(entryDir + kWorkFolders);
+            return *std::move(kept);
+        }
     }
     RemoveInterruptedBuilds(cacheRoot, name);
 

@@ -157,9 +157,9 @@ TEST(ImageForms, AnInterruptedExtractionIsNeverTrusted) {
               ReadFile(work.path() / "source/menu/tree.txt"));
 }
 
-// The lists of a complete folder are the program's own: what it never writes there is damage,
-// refused with its reason (not read as some other path, not as another kind of failure).
-TEST(ImageForms, ADamagedCacheListIsRefusedWithItsReason) {
+// The lists of a complete folder are the program's own: what it never writes there is damage.
+// A damaged folder is never read as some other path: the open builds it again from the image.
+TEST(ImageForms, ADamagedCacheListIsNeverTrustedButBuiltAgain) {
     const TempDir work;
     WriteSmallDisc(work.path() / "source");
     const fs::path iso = work.path() / "disc.iso";
@@ -183,14 +183,10 @@ TEST(ImageForms, ADamagedCacheListIsRefusedWithItsReason) {
         const std::string kept = ReadFile(list);
         fs::permissions(list, fs::perms::owner_write, fs::perm_options::add);
         WriteFile(list, c.text);
-        try {
-            disc_image::OpenDisc(iso.string(), cache.string());
-            ADD_FAILURE() << "a damaged list was read";
-        } catch (const disc_image::ImageError& error) {
-            EXPECT_NE(std::string(error.what()).find("damaged cache list"), std::string::npos)
-                << error.what();
-        }
-        WriteFile(list, kept);
+        const disc_image::OpenedDisc opened = disc_image::OpenDisc(iso.string(), cache.string());
+        EXPECT_FALSE(opened.cache->reused);
+        EXPECT_EQ(ReadFile(list), kept);
+        EXPECT_TRUE(disc_image::OpenDisc(iso.string(), cache.string()).cache->reused);
     }
 }
 
