@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <stop_token>
+#include <string>
+
+class QProgressDialog;
+
+// The progress of a large file's write out of a disc image, for the reader: nothing for a write
+// that ends within a moment, then a window of its own over the main window, which the reader may
+// leave open while using the main window. Its Cancel, or closing it, stops the write.
+class TWriteProgress final {
+public:
+    TWriteProgress(const QString& fileName, std::uint64_t size, std::stop_source stop);
+    ~TWriteProgress();
+    TWriteProgress(const TWriteProgress&) = delete;
+    TWriteProgress& operator=(const TWriteProgress&) = delete;
+
+    // Told the bytes written so far, every so often while the write runs.
+    void Update(std::uint64_t written);
+
+private:
+    QString m_fileName;
+    std::uint64_t m_size;
+    std::stop_source m_stop;
+    QElapsedTimer m_since;
+    QPointer<QProgressDialog> m_window; // goes with the main window, if that goes first
+};
+
+// Tells the reader why a large file could not be written, on the standard error and in a message
+// that the reader closes when it suits: the program goes on meanwhile.
+void TellWriteFailed(const std::string& why);
