@@ -24,16 +24,15 @@ std::string RealPath(const std::string& path) {
 
 } // namespace
 
-// One large file being written on a thread of its own. The thread sets `error` or `cancelled`
-// before `ended`, and the window's thread reads them only after that.
+// One large file being written on a thread of its own. The thread sets `error` before `ended`,
+// and the window's thread reads it only after that.
 struct TOnDemandExtraction::Write {
-    Write(const disc_image::LazyFile& file, const QString& name)
-        : progress(name, file.size, stop) {}
+    Write(const disc_image::LazyFile& file, const QString& name, std::function<void()> cancel)
+        : progress(name, file.size, std::move(cancel)) {}
 
     std::stop_source stop;
     std::atomic<std::uint64_t> written{0};
     std::atomic<bool> ended{false};
-    bool cancelled = false;
     std::string error;
     TWriteProgress progress;
     std::thread thread;
@@ -53,8 +52,10 @@ TOnDemandExtraction::~TOnDemandExtraction() {
         return;
     SetDiscFileProvider(nullptr);
     for (auto& [path, write] : m_writes)
+        m_stopping.push_back(std::move(write));
+    for (const std::unique_ptr<Write>& write : m_stopping)
         write->stop.request_stop();
-    for (auto& [path, write] : m_writes)
+    for (const std::unique_ptr<Write>& write : m_stopping)
         write->thread.join();
 }
 
@@ -115,7 +116,7 @@ void TOnDemandExtraction::Provide(const std::string& nativePath,
 
 void TOnDemandExtraction::Start(const disc_image::LazyFile& file) {
     const QString name = NativePathText(file.path.substr(file.path.rfind('/') + 1));
-    auto write = std::make_unique<Write>(file, name);
+    auto write = std::make_unique<Write>(file, name, [this, path = file.path] { Cancel(path); });
     Write& w = *write;
     w.thread = std::thread([this, &w, &file] {
         try {
@@ -123,7 +124,6 @@ void TOnDemandExtraction::Start(const disc_image::LazyFile& file) {
                 *m_disc.image, *m_disc.cache, file,
                 {[&w](std::uint64_t written) { w.written = written; }, w.stop.get_token()});
         } catch (const disc_image::Cancelled&) {
-            w.cancelled = true;
         } catch (const std::exception& error) {
             w.error = error.what();
         }
@@ -134,7 +134,23 @@ void TOnDemandExtraction::Start(const disc_image::LazyFile& file) {
         m_looks.start(kLookMs);
 }
 
+void TOnDemandExtraction::Cancel(const std::string& path) {
+    const auto running = m_writes.find(path);
+    if (running == m_writes.end())
+        return;
+    // What waits for the file fails now; the thread stops after the piece it is writing.
+    running->second->stop.request_stop();
+    m_stopping.push_back(std::move(running->second));
+    m_writes.erase(running);
+    Ended(path, false);
+}
+
 void TOnDemandExtraction::Look() {
+    std::erase_if(m_stopping, [](const std::unique_ptr<Write>& write) {
+        if (write->ended)
+            write->thread.join();
+        return write->ended.load();
+    });
     std::vector<std::string> ended;
     for (auto& [path, write] : m_writes) {
         if (write->ended)
@@ -148,9 +164,9 @@ void TOnDemandExtraction::Look() {
         write->thread.join();
         if (!write->error.empty())
             TellWriteFailed(write->error);
-        Ended(path, !write->cancelled && write->error.empty());
+        Ended(path, write->error.empty());
     }
-    if (m_writes.empty())
+    if (m_writes.empty() && m_stopping.empty())
         m_looks.stop();
 }
 

@@ -38,12 +38,15 @@ private:
 
     std::vector<const disc_image::LazyFile*> Unwritten(const std::string& nativePath) const;
     void Start(const disc_image::LazyFile& file);
+    void Cancel(const std::string& path);
     void Look();
     void Ended(const std::string& path, bool written);
 
     const disc_image::OpenedDisc& m_disc;
     std::map<std::string, const disc_image::LazyFile*> m_byPath; // absolute path: file
     std::map<std::string, std::unique_ptr<Write>> m_writes;      // running, by relative path
+    // Cancelled writes until their threads end: a file asked for again meanwhile gets a new write.
+    std::vector<std::unique_ptr<Write>> m_stopping;
     std::list<Waiter> m_waiters;
     QTimer m_looks; // at the writes, while any runs
 };

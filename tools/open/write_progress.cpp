@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -16,8 +17,9 @@ constexpr int kSteps = 1000;
 
 } // namespace
 
-TWriteProgress::TWriteProgress(const QString& fileName, std::uint64_t size, std::stop_source stop)
-    : m_fileName(fileName), m_size(std::max<std::uint64_t>(size, 1)), m_stop(std::move(stop)) {
+TWriteProgress::TWriteProgress(const QString& fileName, std::uint64_t size,
+                               std::function<void()> cancel)
+    : m_fileName(fileName), m_size(std::max<std::uint64_t>(size, 1)), m_cancel(std::move(cancel)) {
     m_since.start();
 }
 
@@ -27,7 +29,7 @@ TWriteProgress::~TWriteProgress() {
 
 void TWriteProgress::Update(std::uint64_t written) {
     if (!m_window) {
-        if (m_since.elapsed() < kQuietMs || m_stop.stop_requested())
+        if (m_since.elapsed() < kQuietMs || m_cancelled)
             return;
         // Made only now: a progress dialog shows itself a while after it is made.
         auto* window = new QProgressDialog(
@@ -38,9 +40,14 @@ void TWriteProgress::Update(std::uint64_t written) {
         window->setAutoClose(false);
         window->setAutoReset(false);
         window->setMinimumDuration(0);
-        // Cancel hides the window; it goes once the write has stopped.
-        QObject::connect(window, &QProgressDialog::canceled, window,
-                         [stop = m_stop]() mutable { stop.request_stop(); });
+        // Cancel, closing the window and Escape (which only hides a dialog) all cancel. The
+        // window goes with this.
+        const auto cancel = [this] {
+            if (!std::exchange(m_cancelled, true))
+                m_cancel();
+        };
+        QObject::connect(window, &QProgressDialog::canceled, window, cancel);
+        QObject::connect(window, &QDialog::rejected, window, cancel);
         m_window = window;
         window->show();
     }

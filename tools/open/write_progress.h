@@ -5,17 +5,17 @@
 #include <QString>
 
 #include <cstdint>
-#include <stop_token>
+#include <functional>
 #include <string>
 
 class QProgressDialog;
 
 // The progress of a large file's write out of a disc image, for the reader: nothing for a write
 // that ends within a moment, then a window of its own over the main window, which the reader may
-// leave open while using the main window. Its Cancel, or closing it, stops the write.
+// leave open while using the main window. Its Cancel, or closing it, calls `cancel` and hides it.
 class TWriteProgress final {
 public:
-    TWriteProgress(const QString& fileName, std::uint64_t size, std::stop_source stop);
+    TWriteProgress(const QString& fileName, std::uint64_t size, std::function<void()> cancel);
     ~TWriteProgress();
     TWriteProgress(const TWriteProgress&) = delete;
     TWriteProgress& operator=(const TWriteProgress&) = delete;
@@ -26,7 +26,8 @@ public:
 private:
     QString m_fileName;
     std::uint64_t m_size;
-    std::stop_source m_stop;
+    std::function<void()> m_cancel;
+    bool m_cancelled = false;
     QElapsedTimer m_since;
     QPointer<QProgressDialog> m_window; // goes with the main window, if that goes first
 };

@@ -142,9 +142,9 @@ TEST(ImageForms, ACancelledWriteLeavesTheStandInAndNothingElse) {
     // ends would hang until the test's time is up).
     {
         const disc_image::FileLock held = disc_image::LockCacheEntry(disc.cache->entryDir);
-        EXPECT_THROW(disc_image::WriteLazyFile(*disc.image, *disc.cache, large,
-                                               {{}, stop.get_token()}),
-                     disc_image::Cancelled);
+        EXPECT_THROW(
+            disc_image::WriteLazyFile(*disc.image, *disc.cache, large, {{}, stop.get_token()}),
+            disc_image::Cancelled);
     }
     EXPECT_EQ(fs::file_size(standIn), 0u);
     EXPECT_TRUE(fs::is_empty(tmp));
