@@ -22,3 +22,9 @@ QUrl DiscFileSchemeUrl(const QUrl& fileUrl) {
     url.setScheme(QLatin1String(kDiscFileScheme));
     return url;
 }
+
+QUrl FileUrlOfDiscFileScheme(const QUrl& schemeUrl) {
+    QUrl url = schemeUrl;
+    url.setScheme(QStringLiteral("file"));
+    return url;
+}

@@ -16,5 +16,6 @@ void RegisterDiscFileScheme();
 bool DiscFileSchemeRegistered();
 
 bool IsDiscFileSchemeUrl(const QUrl& url);
-// A file: address under the program's scheme: the same path and query.
+// A file: address under the program's scheme, and back: the same path and query.
 QUrl DiscFileSchemeUrl(const QUrl& fileUrl);
+QUrl FileUrlOfDiscFileScheme(const QUrl& schemeUrl);
