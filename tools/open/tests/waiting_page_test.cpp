@@ -219,6 +219,23 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
         "tree after Cancel", [&] { choose(kGreenRow); }, [&] { return colour() == kGreen; }))
         << "the tree did not answer within 1 s after Cancel";
 
+    // A write that fails (the image changed after it was opened) leaves the error page and says
+    // why in a message that holds nothing: the tree answers while it is open.
+    const fs::path iso = work.path() / "disc.iso";
+    const fs::file_time_type opened = fs::last_write_time(iso);
+    fs::last_write_time(iso, opened + 5s);
+    choose(kLargeRow);
+    const auto message = windows.WaitForViewable(kApplicationTitle, 20s);
+    ASSERT_TRUE(message) << "no message; output:\n" << open.Output();
+    EXPECT_NE(open.Output().find("the image has changed"), std::string::npos) << open.Output();
+    EXPECT_TRUE(WaitFor(errorPageShown, 10s)) << "no error page after a failed write";
+    EXPECT_TRUE(answers(
+        "tree beside the message", [&] { choose(kGreenRow); }, [&] { return colour() == kGreen; }))
+        << "the tree did not answer within 1 s while the message was open";
+    input.TypeInto(*message, "Return");
+    ASSERT_TRUE(WaitFor([&] { return !windows.IsViewable(*message); }, 10s));
+    fs::last_write_time(iso, opened);
+
     progress = waitForLarge();
     ASSERT_TRUE(progress);
     std::optional<ExitStatus> status;
