@@ -43,8 +43,9 @@ void WriteLazyFile(const ImageFile& opened, const CachedDisc& disc, const LazyFi
     const Fd data = CreateFile(work.fd(), kData, file.path);
     ImageReader reader(image);
     std::optional<ImageEntry> entry;
-    while ((entry = reader.Next()) && entry->ordinal < file.dataOrdinal) {
-    }
+    while ((entry = reader.Next()) && entry->ordinal < file.dataOrdinal)
+        if (watch.stop.stop_requested())
+            throw Cancelled(); // a disc of many files, read from a slow drive
     if (!entry || entry->ordinal != file.dataOrdinal || entry->path != file.dataPath ||
         entry->size != file.size)
         throw ImageError(image.given + ": the image is not the one this cache was made from");
