@@ -40,14 +40,11 @@ void TWriteProgress::Update(std::uint64_t written) {
         window->setAutoClose(false);
         window->setAutoReset(false);
         window->setMinimumDuration(0);
-        // Cancel, closing the window and Escape (which only hides a dialog) all cancel. The
-        // window goes with this.
-        const auto cancel = [this] {
+        // Cancel, Escape and closing the window all cancel, and hide it; it goes with this.
+        QObject::connect(window, &QProgressDialog::canceled, window, [this] {
             if (!std::exchange(m_cancelled, true))
                 m_cancel();
-        };
-        QObject::connect(window, &QProgressDialog::canceled, window, cancel);
-        QObject::connect(window, &QDialog::rejected, window, cancel);
+        });
         m_window = window;
         window->show();
     }

@@ -201,8 +201,8 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
     EXPECT_TRUE(answers(
         "tree", [&] { choose(kStartRow); }, [&] { return colour() == kBlue; }))
         << "the tree did not answer within 1 s";
-    // Escape hides a dialog without its Cancel: here it cancels too, or the next wait would join
-    // a write whose window is hidden for good.
+    // Escape cancels as Cancel does: a write left running would keep its window hidden, and the
+    // next wait, joining it, would show none.
     ASSERT_TRUE(cancel(*progress, "Escape")) << "the progress window stays after Escape";
 
     progress = waitForLarge();
