@@ -28,24 +28,26 @@ TEST(JsonString, EscapesWhatJsonForbidsAndRepairsBadUtf8) {
 }
 
 TEST(JsonText, IndentsBlocksAndKeepsObjectsOfPlainValuesOnOneLine) {
+    // A file name that is not UTF-8 beside a number, as in a problem's line.
     const nlohmann::ordered_json document = {
-        {"list", {{{"a", 1}, {"b", nullptr}, {"c", "x\ty"}}, "s"}},
+        {"list", {{{"a", 1}, {"b", nullptr}, {"c", "x\ty\xFF"}}, "s"}},
         {"nested", {{"page", true}, {"buttons", nlohmann::ordered_json::array()}}},
         {"empty", nlohmann::ordered_json::array()},
         {"maybe", nullptr},
     };
-    EXPECT_EQ(check::JsonText(document), "{\n"
-                                         "  \"list\": [\n"
-                                         "    {\"a\": 1, \"b\": null, \"c\": \"x\\u0009y\"},\n"
-                                         "    \"s\"\n"
-                                         "  ],\n"
-                                         "  \"nested\": {\n"
-                                         "    \"page\": true,\n"
-                                         "    \"buttons\": []\n"
-                                         "  },\n"
-                                         "  \"empty\": [],\n"
-                                         "  \"maybe\": null\n"
-                                         "}\n");
+    EXPECT_EQ(check::JsonText(document),
+              "{\n"
+              "  \"list\": [\n"
+              "    {\"a\": 1, \"b\": null, \"c\": \"x\\u0009y\xEF\xBF\xBD\"},\n"
+              "    \"s\"\n"
+              "  ],\n"
+              "  \"nested\": {\n"
+              "    \"page\": true,\n"
+              "    \"buttons\": []\n"
+              "  },\n"
+              "  \"empty\": [],\n"
+              "  \"maybe\": null\n"
+              "}\n");
 }
 
 } // namespace
