@@ -4,8 +4,8 @@
 // the page or the window closes, and what nothing here can play gets a placeholder naming its
 // file, which opens it on the reader's click alone.
 
+#include "content/tests/old_media_files.h"
 #include "content/tests/temp_disc.h"
-#include "old_media_files.h"
 #include "platform/shell_open.h"
 #include "sound_server.h"
 #include "ui/contents_tree_view.h"

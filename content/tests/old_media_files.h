@@ -1,8 +1,8 @@
 #pragma once
 
-// Tiny media files of the disc's day, written byte by byte: a Flash movie of two colours (its
-// stage and a rectangle over its top-left quarter), optionally following a link as its first
-// frame plays, and a Standard MIDI File of piano notes.
+// Tiny media files of the disc's day for the tests, written byte by byte: a Flash movie of two
+// colours (its stage and a rectangle over its top-left quarter), optionally following a link as
+// its first frame plays, and a Standard MIDI File of piano notes.
 
 #include <cstdint>
 #include <string>
