@@ -2,7 +2,7 @@
 
 // Tiny media files of the disc's day for the tests, written byte by byte: a Flash movie of two
 // colours (its stage and a rectangle over its top-left quarter), optionally following a link as
-// its first frame plays, and a Standard MIDI File of piano notes.
+// its first frame plays, a Standard MIDI File of piano notes and a wave file of a plain tone.
 
 #include <cstdint>
 #include <string>
@@ -116,6 +116,16 @@ inline std::string MidiSong(int notes = 16, int lowest = 60) {
     };
     return "MThd" + be32(6) + std::string("\x00\x00\x00\x01\x00\x60", 6) + "MTrk" +
            be32(static_cast<std::uint32_t>(events.size())) + events;
+}
+
+// A wave file of a square wave at 440 Hz, 8 kHz mono 8-bit, `seconds` long.
+inline std::string WaveSound(int seconds = 2) {
+    const std::uint32_t samples = 8000u * static_cast<std::uint32_t>(seconds);
+    std::string data(samples, '\0');
+    for (std::uint32_t i = 0; i < samples; ++i)
+        data[i] = static_cast<char>(i / 9 % 2 ? 0xC0 : 0x40);
+    return "RIFF" + U32(36 + samples) + "WAVEfmt " + U32(16) + U16(1) + U16(1) + U32(8000) +
+           U32(8000) + U16(1) + U16(8) + "data" + U32(samples) + data;
 }
 
 } // namespace old_media_files

@@ -1,6 +1,6 @@
 // Old media on a disc made by the test, in the window with the real view: both forms of a Flash
 // movie draw it, a movie's link follows the page's rules, MIDI music of a <bgsound> and of a
-// hidden <embed> is heard on a sound server of the test's own and ends when the reader leaves
+// hidden <embed> and a wave file of a <bgsound> are heard on a sound server of the test's own and ends when the reader leaves
 // the page or the window closes, and what nothing here can play gets a placeholder naming its
 // file, which opens it on the reader's click alone.
 
@@ -42,17 +42,29 @@ std::string Page(const std::string& title, const std::string& body) {
 }
 
 // The disc: a node a page, in the order of kNodes.
-enum Node { kFlash = 1, kLink, kPopUp, kSecond, kBgSound, kHiddenEmbed, kQuiet, kPlaceholders };
+enum Node {
+    kFlash = 1,
+    kLink,
+    kPopUp,
+    kSecond,
+    kBgSound,
+    kHiddenEmbed,
+    kQuiet,
+    kPlaceholders,
+    kWave
+};
 
 class OldMediaDisc final {
 public:
     OldMediaDisc() {
         using old_media_files::FlashMovie;
-        m_disc.write("menu/tree.txt", "Pages\r\n\tFlash\r\n\tLink\r\n\tPop-up\r\n\tSecond\r\n"
-                                      "\tBgSound\r\n\tHidden\r\n\tQuiet\r\n\tPlaceholders\r\n");
-        m_disc.write("menu/html.txt", "\r\nflash.htm\r\nlink.htm\r\npopup.htm\r\nsecond.htm\r\n"
-                                      "bgsound.htm\r\nhidden.htm\r\nquiet.htm\r\nholders.htm\r\n");
-        m_disc.write("menu/button.txt", std::string(9, '\n'));
+        m_disc.write("menu/tree.txt",
+                     "Pages\r\n\tFlash\r\n\tLink\r\n\tPop-up\r\n\tSecond\r\n"
+                     "\tBgSound\r\n\tHidden\r\n\tQuiet\r\n\tPlaceholders\r\n\tWave\r\n");
+        m_disc.write("menu/html.txt",
+                     "\r\nflash.htm\r\nlink.htm\r\npopup.htm\r\nsecond.htm\r\n"
+                     "bgsound.htm\r\nhidden.htm\r\nquiet.htm\r\nholders.htm\r\nwave.htm\r\n");
+        m_disc.write("menu/button.txt", std::string(10, '\n'));
         m_disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
         m_disc.write("_html/movies/menu.swf", FlashMovie(200, 100, kStage, kShape));
         m_disc.write("_html/movies/link.swf",
@@ -79,6 +91,9 @@ public:
                      Page("hidden", "<embed src=\"music/song.mid\" autostart=\"true\" "
                                     "hidden=\"true\" loop=\"true\">"));
         m_disc.write("_html/quiet.htm", Page("quiet", "quiet"));
+        m_disc.write("_html/music/tone.wav", old_media_files::WaveSound());
+        m_disc.write("_html/wave.htm",
+                     Page("wave", "<bgsound src=\"music/tone.wav\" loop=\"infinite\">"));
         m_disc.write("_html/video/intro.mpg", std::string("\0\0\1\xBA", 4));
         m_disc.write("_html/applet/menu.jar", "PK\3\4");
         m_disc.write("outside.mpg",
@@ -248,7 +263,7 @@ TEST_F(OldMedia, AMoviesLinksFollowThePagesRules) {
     EXPECT_EQ(view->title(), QStringLiteral("popup"));
 }
 
-TEST_F(OldMedia, MidiMusicIsHeardWithItsPageAndEndsWhenTheReaderLeaves) {
+TEST_F(OldMedia, BackgroundMusicIsHeardWithItsPageAndEndsWhenTheReaderLeaves) {
     TestSoundServer sound;
     ASSERT_TRUE(sound.Recording());
     constexpr double kHeard = 50, kSilent = 1;
@@ -262,7 +277,9 @@ TEST_F(OldMedia, MidiMusicIsHeardWithItsPageAndEndsWhenTheReaderLeaves) {
 
     Choose(kQuiet, "quiet");
     EXPECT_TRUE(silent()) << "sound on a page without music";
-    for (const auto& [node, title] : {std::pair{kBgSound, "bgsound"}, {kHiddenEmbed, "hidden"}}) {
+    // The engine plays a wave file itself, without waiting for a click.
+    for (const auto& [node, title] :
+         {std::pair{kBgSound, "bgsound"}, {kHiddenEmbed, "hidden"}, {kWave, "wave"}}) {
         SCOPED_TRACE(title);
         Choose(node, title);
         EXPECT_TRUE(heard()) << "no music on the page";
