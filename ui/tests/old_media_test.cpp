@@ -1,8 +1,8 @@
 // Old media on a disc made by the test, in the window with the real view: both forms of a Flash
-// movie draw it, a movie's link follows the page's rules, MIDI music of a <bgsound> and of a
-// hidden <embed> and a wave file of a <bgsound> are heard on a sound server of the test's own and ends when the reader leaves
-// the page or the window closes, and what nothing here can play gets a placeholder naming its
-// file, which opens it on the reader's click alone.
+// movie draw it, a movie's link follows the page's rules, the MIDI music of a <bgsound> and of a
+// hidden <embed> and a wave file's <bgsound> are heard on a sound server of the test's own and
+// end when the reader leaves the page or the window closes, and what nothing here can play gets
+// a placeholder naming its file, which opens it on the reader's click alone.
 
 #include "content/tests/old_media_files.h"
 #include "content/tests/temp_disc.h"
