@@ -2,7 +2,8 @@
 
 // A sound server of the test's own: PulseAudio with one null sink, reached through a socket in a
 // fresh directory, and a recording of that sink's monitor (parec) from the start. This process
-// and everything it starts play into it once PULSE_SERVER names it, which the constructor sets.
+// and everything it starts play into it once PULSE_SERVER names it, which the constructor sets
+// (the engine reads it once, when a page first plays).
 // It runs as root as well as not: no session, no D-Bus, no cookie, no autospawn.
 
 #include <QDir>

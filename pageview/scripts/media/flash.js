@@ -40,13 +40,18 @@
     };
   }
 
+  var loading = false;
+
   function loadPlayer() {
+    if (loading)
+      return;
     var elements = document.querySelectorAll('object, embed');
     var found = false;
     for (var i = 0; i < elements.length && !found; i++)
       found = oldMediaKinds.kind(elements[i]) === 'flash';
     if (!found)
       return;
+    loading = true;
     fetchThroughRequests();
     // For a reader, not a developer: the movie plays at once, with its sound, without the
     // player's splash, overlays, menus that lead to the web, or messages about its version.
@@ -78,5 +83,8 @@
     (document.head || document.documentElement).appendChild(script);
   }
 
+  // Pages wrote their movies while they were read, or put them in when they had loaded; once a
+  // player is there it takes over every movie that comes later.
   document.addEventListener('DOMContentLoaded', loadPlayer, {once: true});
+  window.addEventListener('load', loadPlayer, {once: true});
 })();

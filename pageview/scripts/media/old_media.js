@@ -171,6 +171,16 @@
       element.parentNode.removeChild(element);
   }
 
+  // What the page gave an object for browsers without its control (a picture, a text): the
+  // engine shows it in the object's place, so no placeholder covers it.
+  function hasFallback(element) {
+    for (var child = element.firstChild; child; child = child.nextSibling)
+      if ((child.nodeType === Node.ELEMENT_NODE && child.tagName !== 'PARAM') ||
+          (child.nodeType === Node.TEXT_NODE && child.textContent.trim()))
+        return true;
+    return false;
+  }
+
   // An element inside an object that holds media is that object's fallback, not media of its own.
   function insideMedia(element) {
     for (var up = element.parentElement; up; up = up.parentElement)
@@ -192,7 +202,8 @@
         music(media, element);
       else if (kind === 'sound')
         sound(media, element);
-      else if (kind === 'video' || kind === 'applet' || kind === 'activex')
+      else if (kind === 'video' || kind === 'applet' ||
+               (kind === 'activex' && !hasFallback(element)))
         placeholder(media, element, kind);
     });
     window.addEventListener('pagehide', function () { media.stopMusic(documentId); });
