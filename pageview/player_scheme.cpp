@@ -3,6 +3,7 @@
 #include "pageview/player_files.h"
 
 #include <QFile>
+#include <QtGlobal>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -49,5 +50,7 @@ void RegisterPlayerScheme() {
 }
 
 void ServePlayerFiles(QWebEngineProfile& profile) {
+    // The player's files are a resource of their own, in an object file that nothing else names.
+    Q_INIT_RESOURCE(flash_player);
     profile.installUrlSchemeHandler(player_files::kScheme, new TPlayerFiles(&profile));
 }

@@ -63,6 +63,16 @@
     parent.appendChild(p);
   }
 
+  // The element stays where the page put it, out of sight: the engine may be loading what it
+  // names, and an element taken out of the page in the middle of that load leaves a download
+  // that belongs to no page. What the reader sees comes in its place, before it.
+  function putAside(element, replacement) {
+    element.style.cssText += ';position:absolute!important;width:0!important;' +
+        'height:0!important;visibility:hidden!important;pointer-events:none!important';
+    if (replacement)
+      element.parentNode.insertBefore(replacement, element);
+  }
+
   // Only the reader's own click counts: a page's script can click too, but its click is not
   // trusted.
   function onReaderClick(element, action) {
@@ -91,7 +101,7 @@
       div.title = openHint;
       onReaderClick(div, function () { media.openFile(file); });
     }
-    element.parentNode.replaceChild(div, element);
+    putAside(element, div);
   }
 
   // Reads the MIDI file through the page's own requests (the request guard, and a disc image's
@@ -143,9 +153,9 @@
             onReaderClick(button, control[2]);
             div.appendChild(button);
           });
-      element.parentNode.replaceChild(div, element);
+      putAside(element, div);
     } else if (element.parentNode) {
-      element.parentNode.removeChild(element);
+      putAside(element, null);
     }
     // The page's music starts with it, without a click: the first that asks to.
     if (autostart && !musicPlaying) {
@@ -168,7 +178,7 @@
       audio.play().catch(function () {});
     });
     if (element.tagName === 'EMBED' && element.parentNode)
-      element.parentNode.removeChild(element);
+      putAside(element, null);
   }
 
   // What the page gave an object for browsers without its control (a picture, a text): the
