@@ -10,6 +10,7 @@
 // colours where the movie lies; stays SECONDS_TO_STAY (default 0) with the page shown, so that
 // bench_peak_memory sees the movie playing. scripts/run-flash-benchmark runs it.
 
+#include "app/quil_application.h"
 #include "content/tests/old_media_files.h"
 #include "pageview/html_engine.h"
 #include "pageview/page_view.h"
@@ -50,7 +51,10 @@ int main(int argc, char** argv) {
     }
     const bool movie = std::strcmp(argv[1], "movie") == 0;
     const int stayMs = argc > 2 ? std::atoi(argv[2]) * 1000 : 0;
-    QApplication application(argc, argv);
+    // The engine gets the program's own switches (its V8 flags among them), as a reader's start
+    // gives them.
+    TApplicationArguments arguments(argc, argv);
+    QApplication application(arguments.Count(), arguments.Values());
     QTemporaryDir disc;
     QDir().mkpath(disc.filePath(QStringLiteral("menu")));
     QDir().mkpath(disc.filePath(QStringLiteral("_html")));
