@@ -1,9 +1,9 @@
 // The page view's rules for the links of older discs, and which disc file a page's request
 // reaches: no engine, no display.
 
-#include "content/tests/temp_dir.h"
 #include "pageview/disc_request_guard.h"
 #include "pageview/page_link_rules.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -119,7 +119,7 @@ TEST(PageLinks, OnlyTheDownloadOfAFileTheReaderClickedIsOpenedAndOnlyOnce) {
 }
 
 TEST(DiscRequestGuard, ReachesTheDiscFileUnderItsWindowsNameAndNothingOutsideTheDisc) {
-    testing_disc::TempDir t;
+    testkit::TempDir t;
     t.write("disc/_html/index.htm", "i");
     t.write("disc/_html/files/pic.png", "p");
     t.write("disc/_html/\xE8\xA1\xA8/a.htm", "hyou"); // 表 in UTF-8 on the disc

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/load_sequence.h"
-#include "content/tests/temp_disc.h"
+#include "tests/support/temp_folder.h"
 #include "tools/check/disc_report.h"
 
 #include <filesystem>
@@ -45,7 +45,7 @@ public:
     check::DiscReport Report() const { return check::BuildDiscReport(dirs()); }
 
 private:
-    testing_disc::TempDisc m_disc;
+    testkit::TempDisc m_disc;
 };
 
 // The findings of a report as "severity file:line", in the report's order.
