@@ -28,14 +28,14 @@ std::vector<char*> NullTerminated(const std::vector<std::string>& strings) {
 
 // Runs in the forked child: only async-signal-safe calls until exec.
 [[noreturn]] void BecomeChild(char* const* argv, char* const* envp, const char* output,
-                              int passedDescriptor) {
+                              int passedDescriptor, bool stdoutOnly) {
     ::setpgid(0, 0);
     const int nothing = ::open("/dev/null", O_RDWR);
     const int sink = output != nullptr ? ::open(output, O_WRONLY | O_CREAT | O_APPEND, 0644) : -1;
     const int target = sink >= 0 ? sink : nothing;
     ::dup2(nothing, STDIN_FILENO);
     ::dup2(target, STDOUT_FILENO);
-    ::dup2(target, STDERR_FILENO);
+    ::dup2(stdoutOnly ? nothing : target, STDERR_FILENO);
     if (passedDescriptor >= 0) {
         if (passedDescriptor == 3) {
             ::fcntl(3, F_SETFD, 0); // dup2 onto itself would leave close-on-exec set
@@ -76,7 +76,8 @@ ChildProcess::ChildProcess(const ChildOptions& options) {
         throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
     }
     if (m_pid == 0) {
-        BecomeChild(argv.data(), envp.data(), outputPath, options.passedDescriptor);
+        BecomeChild(argv.data(), envp.data(), outputPath, options.passedDescriptor,
+                    options.stdoutOnly);
     }
     // Set the group from this side too, so that it exists before the first signal we send.
     ::setpgid(m_pid, m_pid);

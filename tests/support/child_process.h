@@ -28,6 +28,7 @@ struct ChildOptions final {
     std::vector<std::string> environment; // NAME=value, the child's whole environment
     std::filesystem::path output;         // stdout and stderr go here; empty: /dev/null
     int passedDescriptor = -1;            // when set, the child gets it as descriptor 3
+    bool stdoutOnly = false;              // stderr to /dev/null, so that output is stdout alone
 };
 
 // A child process in a process group of its own, with /dev/null as its standard input. Whatever
