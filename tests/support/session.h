@@ -42,7 +42,7 @@ public:
     void Start(const ProgramStart& start);
     BrowserProcess& program() { return *m_program; }
     // Whether the program still runs, and what it wrote: for failure messages.
-    std::string State() { return m_program->State(); }
+    std::string State() { return m_program ? m_program->State() : "not started"; }
 
     enum class Ready {
         Settled, // painted (the issue bar shows) and still the same X window half a second later

@@ -2,6 +2,7 @@
 // for pixel, from a disc folder and from its images; a launch button opens the file extracted
 // from the image; a disc that cannot be shown ends with its reason.
 
+#include "open_process.h"
 #include "test_images.h"
 
 #include "tests/support/browser_texts.h"
@@ -48,17 +49,6 @@ void SavePicture(const ScreenArea& picture, const fs::path& path) {
     out << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
     for (const Rgb& pixel : picture.pixels)
         out << pixel.red << pixel.green << pixel.blue;
-}
-
-// quilcd-open given `args`, with a cache and a desktop opener of the test's own.
-ProgramStart OpenStart(const std::vector<std::string>& args,
-                       const std::optional<std::string>& display, const fs::path& work) {
-    std::vector<std::string> argv{QUILCD_OPEN};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return {argv,
-            display,
-            {"XDG_CACHE_HOME=" + (work / "cache").string(),
-             "PATH=" + (work / "bin").string() + ':' + std::getenv("PATH")}};
 }
 
 // The desktop's opener, as the program finds it on PATH: it notes the address it was given.
