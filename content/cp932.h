@@ -9,10 +9,11 @@
 namespace content {
 
 // The disc's texts are Shift-JIS as Windows writes it (code page 932, with its vendor rows and
-// 0x5C as the backslash), held as the file's bytes. These are the only conversions of them.
+// 0x5C as the backslash), held as the file's bytes. These are the only conversions of them, made
+// by the one text decoder (content/text_decoder.h).
 
-// Converts for display. A byte sequence that is not CP932 becomes U+FFFD, one per bad byte,
-// and the conversion goes on: no text is lost and nothing throws.
+// Converts for display. A byte that is not CP932 text becomes U+FFFD and the conversion goes on:
+// no text is lost and nothing throws.
 std::string Cp932ToUtf8(std::string_view bytes);
 
 // Converts UTF-8 (file system names, reported page addresses) to CP932 bytes; nullopt when a

@@ -1,5 +1,6 @@
 #include "content/load_sequence.h"
 
+#include "content/disc_layout.h"
 #include "content/disc_path.h"
 #include "content/file_read.h"
 
@@ -25,7 +26,7 @@ void BuildTreeForView(const std::string& path, ContentTree& tree, LoadTarget& ta
 
 StartChoice ChooseStart(const DiscDirs& dirs, const ContentTree& tree, const StringList& htmlList) {
     StartChoice choice;
-    const std::string openPage = ResolveDiscPath(dirs.htmlDir, "open.htm");
+    const std::string openPage = ResolveDiscPath(dirs.htmlDir, kStartPage);
     if (IsRegularFile(openPage)) {
         choice.openPage = openPage;
         return choice;
@@ -42,14 +43,14 @@ std::optional<ContentError> RunLoadBlock(const DiscDirs& dirs, ContentTree& tree
                                          StringList& htmlList, StringList& buttonList,
                                          LoadTarget& target) {
     try {
-        BuildTreeForView(dirs.programDir + "tree.txt", tree, target);
-        LoadListFile(dirs.programDir + "button.txt", buttonList);
-        LoadListFile(dirs.programDir + "html.txt", htmlList);
+        BuildTreeForView(dirs.programDir + kTreeFile, tree, target);
+        LoadListFile(dirs.programDir + kButtonFile, buttonList);
+        LoadListFile(dirs.programDir + kHtmlFile, htmlList);
         for (int i = 0; i < tree.Count(); ++i)
             if (tree[i].level == 0 && tree.HasChildren(i))
                 target.ExpandNode(i);
         StringList init;
-        LoadListFile(dirs.programDir + "init.txt", init);
+        LoadListFile(dirs.programDir + kInitFile, init);
         target.SetInfoCaption(std::string(ListEntry(init, 0)));
         target.RepaintTree();
     } catch (const ContentError& error) {

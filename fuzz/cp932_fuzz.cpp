@@ -1,7 +1,9 @@
 // The code-page conversions on any bytes: the display conversion always yields UTF-8 and marks
-// exactly the bytes the checker reports, and text that is valid CP932 survives the way back.
+// exactly the bytes the checker reports, and text that is valid CP932 survives the way back. The
+// same decoder reads the bytes in the charsets pages declare, and always yields UTF-8 too.
 
 #include "content/cp932.h"
+#include "content/text_decoder.h"
 #include "fuzz_check.h"
 #include "fuzz_entry.h"
 
@@ -102,6 +104,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(IsValidUtf8(bytes));
         FUZZ_CHECK(content::InvalidCp932Offsets(*cp932).empty());
         FUZZ_CHECK(content::Utf8ToCp932(content::Cp932ToUtf8(*cp932)) == cp932);
+    }
+
+    // Valid UTF-8 comes back as it was, anything else mended.
+    FUZZ_CHECK((content::DecodeText(bytes, "UTF-8") == bytes) == IsValidUtf8(bytes));
+    static content::TextDecoder decoders[] = {
+        content::TextDecoder("UTF-8"), content::TextDecoder("UTF-16LE"),
+        content::TextDecoder("EUC-JP-MS"), content::TextDecoder("ISO-2022-JP"),
+        content::TextDecoder("UCS-4")};
+    for (content::TextDecoder& decoder : decoders) {
+        std::vector<std::size_t> replaced;
+        const std::string text = decoder.decode(bytes, &replaced);
+        FUZZ_CHECK(IsValidUtf8(text));
+        for (std::size_t k = 0; k < replaced.size(); ++k) {
+            FUZZ_CHECK(replaced[k] < bytes.size());
+            FUZZ_CHECK(k == 0 || replaced[k - 1] < replaced[k]);
+        }
+        // A charset that holds U+FFFD itself may bring more of them.
+        FUZZ_CHECK(CountReplacements(text) >= replaced.size());
     }
     return 0;
 }

@@ -85,7 +85,7 @@ std::vector<xcb_window_t> Candidates(xcb_connection_t* connection, xcb_window_t 
 
 // The caption a window shows, or nullopt when it has none we can read in full.
 std::optional<QString> Caption(const x11::Property& netWmName, const x11::Property& wmName,
-                               const Atoms& atoms) {
+                               const Atoms& atoms, CompoundTextReader& compoundText) {
     if (netWmName.exists() && netWmName.format == 8) {
         if (netWmName.truncated) {
             return std::nullopt;
@@ -101,7 +101,7 @@ std::optional<QString> Caption(const x11::Property& netWmName, const x11::Proper
         return QString::fromUtf8(wmName.bytes.data(), size);
     }
     if (wmName.type == atoms.compoundText) {
-        return DecodeCompoundText(wmName.bytes);
+        return compoundText.read(wmName.bytes);
     }
     // STRING, and any type we do not know, read as ISO 8859-1 as STRING is defined.
     return QString::fromLatin1(wmName.bytes.data(), size);
@@ -109,7 +109,8 @@ std::optional<QString> Caption(const x11::Property& netWmName, const x11::Proper
 
 std::optional<WindowHandle> FirstWithCaption(xcb_connection_t* connection,
                                              const std::vector<xcb_window_t>& windows,
-                                             const QString& caption, const Atoms& atoms) {
+                                             const QString& caption, const Atoms& atoms,
+                                             CompoundTextReader& compoundText) {
     struct Pending final {
         xcb_window_t window;
         std::optional<xcb_get_property_cookie_t> netWmName; // none while nobody uses the atom
@@ -139,7 +140,7 @@ std::optional<WindowHandle> FirstWithCaption(xcb_connection_t* connection,
                                             ? x11::ReceiveProperty(connection, *request.netWmName)
                                             : x11::Property{};
         const x11::Property wmName = x11::ReceiveProperty(connection, request.wmName);
-        if (Caption(netWmName, wmName, atoms) == caption) {
+        if (Caption(netWmName, wmName, atoms, compoundText) == caption) {
             found = WindowHandle{request.window};
         }
     }
@@ -155,9 +156,11 @@ std::optional<WindowHandle> FindTopLevelWindow(const QString& caption) {
     }
     xcb_connection_t* connection = session.connection();
     const Atoms atoms = LookUpAtoms(session);
+    CompoundTextReader compoundText;
     for (const xcb_window_t root : session.rootWindows()) {
         const std::vector<xcb_window_t> windows = Candidates(connection, root, atoms);
-        if (const auto found = FirstWithCaption(connection, windows, caption, atoms)) {
+        if (const auto found =
+                FirstWithCaption(connection, windows, caption, atoms, compoundText)) {
             return found;
         }
     }

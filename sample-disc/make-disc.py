@@ -11,16 +11,17 @@ menu/ and _html/ are exactly what it writes.
     python3 make-disc.py             write the text files (pictures are left alone)
     python3 make-disc.py --pictures  also redraw the pictures with ImageMagick
     python3 make-disc.py --check     write nothing; compare the committed files with
-                                     what would be written and check the disc's rules
+                                     what would be written and check the disc with
+                                     quilcd-check (--checker PATH, else the build's)
 
 The pictures are drawn by ImageMagick `convert` (IPA P Gothic for the letters)
 and committed as they come out; only --pictures touches them.
 """
 
 import argparse
+import json
 import os
 import posixpath
-import re
 import shutil
 import stat
 import subprocess
@@ -1158,109 +1159,58 @@ def draw_pictures(root):
 
 
 # ---------------------------------------------------------------------------
-# Checks.
+# Checks.  The disc's rules are the browser's, told by its own checker
+# quilcd-check; here only what this disc is meant to be.
 # ---------------------------------------------------------------------------
 
 
-def resolve(root, rel_backslashed):
-    """Finds a path of the lists on the disc as the program does: each
-    component exactly, else ignoring ASCII case.  None when nothing matches."""
-    cur = root
-    for comp in rel_backslashed.split("\\"):
-        if not os.path.isdir(cur):
-            return None
-        names = os.listdir(cur)
-        if comp in names:
-            cur = os.path.join(cur, comp)
-            continue
-        low = [n for n in names if n.lower() == comp.lower()]
-        if not low:
-            return None
-        cur = os.path.join(cur, sorted(low)[0])
-    return cur
+def default_checker():
+    """The checker of the build beside this script (QUILCD_BUILD_DIR, as
+    scripts/build names it), else one on the PATH."""
+    build = os.environ.get("QUILCD_BUILD_DIR", os.path.join(HERE, os.pardir, "build"))
+    built = os.path.join(build, "tools", "check", "quilcd-check")
+    return built if os.access(built, os.X_OK) else shutil.which("quilcd-check")
 
 
-def read_lines(path):
-    data = open(path, "rb").read()
-    text = data.decode("cp932")
-    assert "\n" not in text.replace("\r\n", ""), f"{path}: a line end other than CR LF"
-    assert "\r" not in text.replace("\r\n", ""), f"{path}: a line end other than CR LF"
-    assert text.endswith("\r\n"), f"{path}: no line end after the last line"
-    return text[:-2].split("\r\n")
+def checker_report(checker, root):
+    """quilcd-check --json on the disc: the report, or a problem."""
+    try:
+        run = subprocess.run([checker, "--json", os.path.join(root, "menu")],
+                             capture_output=True, check=False)
+    except OSError as e:
+        return None, f"{checker}: {e.strerror}"
+    if run.returncode not in (0, 1):
+        return None, f"quilcd-check ended with status {run.returncode}: " + \
+            run.stderr.decode(errors="replace").strip()
+    return json.loads(run.stdout), None
 
 
-def check(root):
+def check(root, checker):
     problems = []
     html_root = os.path.join(root, "_html")
 
-    # Every text file decodes as CP932 and has CR LF line ends.
-    for dirpath, _, names in os.walk(root):
-        for name in names:
-            path = os.path.join(dirpath, name)
-            rel = os.path.relpath(path, root)
-            if not (rel.startswith("menu") or rel.startswith("_html")):
-                continue
-            if name.endswith((".png", ".gif", ".sh")):
-                continue
-            try:
-                read_lines(path)
-            except (UnicodeDecodeError, AssertionError) as e:
-                problems.append(f"{rel}: {e}")
-
-    tree = read_lines(os.path.join(root, "menu/tree.txt"))
-    html = read_lines(os.path.join(root, "menu/html.txt"))
-    button = read_lines(os.path.join(root, "menu/button.txt"))
-    init = read_lines(os.path.join(root, "menu/init.txt"))
-    if not (len(tree) == len(html) == len(button)):
-        problems.append(f"line counts differ: tree {len(tree)}, html {len(html)}, "
-                        f"button {len(button)}")
-    if len(init) != 1 or not init[0].isascii():
-        problems.append("init.txt: not one ASCII line")
-    if "読者アンケート" not in tree and "\t読者アンケート" not in tree:
-        problems.append("tree.txt: no entry 読者アンケート")
-
-    prev = 0
-    for i, line in enumerate(tree):
-        level = len(line) - len(line.lstrip("\t "))
-        if level > prev + 1:
-            problems.append(f"tree.txt line {i}: level {level} after {prev}")
-        prev = level
-
-    for i, name in enumerate(html):
-        if name and not (resolve(html_root, name) and os.path.isfile(resolve(html_root, name))):
-            problems.append(f"html.txt line {i}: {name} is not on the disc")
-    for i, name in enumerate(button):
-        found = resolve(html_root, name) if name else None
-        if name in MISSING_BUTTON_FILES:
-            if found:
-                problems.append(f"button.txt line {i}: {name} should be missing")
-            continue
-        if name and not (found and os.path.isfile(found)):
-            problems.append(f"button.txt line {i}: {name} is not on the disc")
-            continue
-        if not name:
-            continue
-        lines = read_lines(found)
-        for s in range(12):
-            if len(lines) >= 2 * s + 2 and lines[2 * s]:
-                target = lines[2 * s + 1]
-                if not resolve(html_root, target):
-                    problems.append(f"{name} button {s}: target {target} is not on the disc")
-    # Links and pictures in the pages: the HTML view looks names up on the disc as
-    # they are written (case matters on Linux), so they must match exactly.
-    for dirpath, _, names in os.walk(html_root):
-        for name in names:
-            if not name.endswith((".htm", ".html")):
-                continue
-            path = os.path.join(dirpath, name)
-            text = open(path, "rb").read().decode("cp932")
-            for ref in re.findall(r'(?:href|src)="([^"]+)"', text):
-                if "://" in ref:
-                    continue
-                if not os.path.isfile(os.path.normpath(os.path.join(dirpath, ref))):
-                    problems.append(f"{os.path.relpath(path, root)}: link {ref} leads nowhere")
-    if resolve(html_root, "open.htm"):
-        problems.append("_html holds an open.htm")
+    report, failure = checker_report(checker, root)
+    if failure:
+        problems.append(failure)
+    else:
+        # The only findings are the button files this disc leaves out on purpose.
+        reported_missing = set()
+        for p in report["problems"]:
+            name = None
+            if p["code"] == "missing-button-file" and p["line"]:
+                name = report["buttonList"][p["line"] - 1]
+            if name in MISSING_BUTTON_FILES:
+                reported_missing.add(name)
+            else:
+                where = ":".join(str(x) for x in (p["file"], p["line"], p["column"]) if x)
+                problems.append(f"quilcd-check: {where}: {p['severity']}: {p['message']} "
+                                f"[{p['code']}]")
+        for name in sorted(MISSING_BUTTON_FILES - reported_missing):
+            problems.append(f"button.txt: {name} should be missing")
+        if "読者アンケート" not in [node["text"] for node in report["tree"]]:
+            problems.append("tree.txt: no entry 読者アンケート")
+        if "page" in report["start"]:
+            problems.append("_html holds an open.htm")
 
     total = sum(os.path.getsize(os.path.join(d, n))
                 for top in ("menu", "_html") for d, _, ns in os.walk(os.path.join(root, top))
@@ -1291,11 +1241,17 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("--pictures", action="store_true", help="also redraw the pictures")
     ap.add_argument("--check", action="store_true",
-                    help="compare the committed disc with this script and check its rules")
+                    help="compare the committed disc with this script and check it with quilcd-check")
+    ap.add_argument("--checker", metavar="PATH",
+                    help="the quilcd-check to run (default: the one in ../build, else on the PATH)")
     args = ap.parse_args()
     files = text_files()
 
     if args.check:
+        checker = args.checker or default_checker()
+        if not checker:
+            sys.exit("make-disc.py: quilcd-check not found: build it "
+                     "(cmake --build build --target quilcd-check) or give --checker")
         problems = []
         for rel, (data, executable) in sorted(files.items()):
             path = os.path.join(HERE, rel)
@@ -1313,7 +1269,7 @@ def main():
                     rel = os.path.relpath(os.path.join(dirpath, name), HERE)
                     if rel.replace(os.sep, "/") not in known:
                         problems.append(f"{rel}: not written by make-disc.py")
-        more, total, pictures = check(HERE)
+        more, total, pictures = check(HERE, checker)
         problems += more
         for p in problems:
             print("problem:", p)

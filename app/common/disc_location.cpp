@@ -1,6 +1,7 @@
 #include "app/common/disc_location.h"
 
 #include "app/common/normalize_path.h"
+#include "content/disc_layout.h"
 
 #include <vector>
 
@@ -16,7 +17,7 @@ std::string HtmlDirOf(std::string_view programDir, char delim) {
     std::string dir(programDir);
     dir += "..";
     dir += delim;
-    dir += "_html";
+    dir += content::kContentDir;
     dir += delim;
     return NormalizePath(dir, delim);
 }

@@ -1,11 +1,9 @@
 #include "app/common/normalize_path.h"
 
+#include "content/cp932.h"
+
 namespace common {
 namespace {
-
-constexpr bool IsLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 
 // Index of the last separator before position end (exclusive), or npos.
 std::size_t SeparatorBefore(const std::string& t, std::size_t end, char delim) {
@@ -44,7 +42,7 @@ std::string ProgramDirOf(std::string_view executablePath, char delim) {
     bool previousIsColon = false;
     for (std::size_t i = 0; i < executablePath.size(); ++i) {
         const char c = executablePath[i];
-        if (shiftJis && IsLeadByte(static_cast<unsigned char>(c))) {
+        if (shiftJis && content::IsCp932LeadByte(static_cast<unsigned char>(c))) {
             ++i; // a double-byte character, whatever its second byte
             previousIsSeparator = previousIsColon = false;
             continue;

@@ -43,6 +43,11 @@ TEST_F(WindowLookup, MatchesTheWholeCaptionInEachFormAWindowCarriesIt) {
          QStringLiteral("Quillore CD-ROM Browser 日本語版"), true},
         {"WM_NAME as COMPOUND_TEXT", "WM_NAME", "COMPOUND_TEXT",
          "Quillore \x1B$)B\xC6\xFC\xCB\xDC\xB8\xEC"s, QStringLiteral("Quillore 日本語"), true},
+        {"WM_NAME as COMPOUND_TEXT, JIS X 0208 in GL", "WM_NAME", "COMPOUND_TEXT",
+         "\x1B$(B\x46\x7C\x4B\x5C\x38\x6C\x1B(B Main"s, QStringLiteral("日本語 Main"), true},
+        // Xlib leaves out the segment it cannot read: what remains is no caption.
+        {"COMPOUND_TEXT that cannot be read in full", "WM_NAME", "COMPOUND_TEXT",
+         "Quillore CD-ROM Browser Main Form\x1B%/1\x80\x88nope-9\x02\x41"s, kCaption, false},
         {"_NET_WM_NAME only", "_NET_WM_NAME", "UTF8_STRING", "Quillore CD-ROM Browser Main Form"s,
          kCaption, true},
         {"_NET_WM_NAME only, Japanese", "_NET_WM_NAME", "UTF8_STRING",

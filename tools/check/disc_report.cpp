@@ -2,6 +2,7 @@
 
 #include "content/content_error.h"
 #include "content/cp932.h"
+#include "content/disc_layout.h"
 #include "content/file_read.h"
 #include "tools/check/button_file_check.h"
 #include "tools/check/file_findings.h"
@@ -21,10 +22,10 @@ struct ListFile {
     const char* name;
     FileRole role;
 };
-constexpr ListFile kListFiles[] = {{"tree.txt", FileRole::Tree},
-                                   {"button.txt", FileRole::List},
-                                   {"html.txt", FileRole::List},
-                                   {"init.txt", FileRole::Init}};
+constexpr ListFile kListFiles[] = {{content::kTreeFile, FileRole::Tree},
+                                   {content::kButtonFile, FileRole::List},
+                                   {content::kHtmlFile, FileRole::List},
+                                   {content::kInitFile, FileRole::Init}};
 
 // The byte faults of every list file there is, read or not by the browser: an editor fixing
 // the first fault should not meet the next one only on the following run. Returns the tree.txt
@@ -69,8 +70,11 @@ std::vector<std::string> Converted(const content::StringList& list) {
 // The list files in the order the browser reads them, then the button files and the pages in
 // the order they were found; within a file by line and column, whole-file findings first.
 void SortFindings(Findings& findings) {
-    std::map<std::string, int> rank{
-        {"", 0}, {"tree.txt", 1}, {"button.txt", 2}, {"html.txt", 3}, {"init.txt", 4}};
+    std::map<std::string, int> rank{{"", 0},
+                                    {content::kTreeFile, 1},
+                                    {content::kButtonFile, 2},
+                                    {content::kHtmlFile, 3},
+                                    {content::kInitFile, 4}};
     for (const Finding& finding : findings)
         rank.try_emplace(finding.file, static_cast<int>(rank.size()));
     std::stable_sort(findings.begin(), findings.end(), [&](const Finding& a, const Finding& b) {

@@ -1,151 +1,106 @@
 #include "tools/check/json_report.h"
 
-#include "tools/check/json_writer.h"
+#include "tools/check/json_text.h"
 #include "tools/check/kind_name.h"
 
 namespace check {
 namespace {
 
-void WriteStrings(JsonWriter& json, const std::vector<std::string>& strings) {
-    json.BeginArray();
-    for (const std::string& s : strings)
-        json.String(s);
-    json.EndArray();
+using nlohmann::ordered_json;
+
+struct Member {
+    const char* key;
+    ordered_json value;
+};
+
+// An object of the members in their order. nlohmann's own initializer lists make each member a
+// two-element array first and then turn it into a member, which for a tree of 100,000 nodes
+// costs more than the rest of the report.
+ordered_json Object(std::initializer_list<Member> members) {
+    ordered_json object = ordered_json::object();
+    for (const Member& member : members)
+        object[member.key] = member.value;
+    return object;
 }
 
-void WriteTree(JsonWriter& json, const std::vector<DiscReport::TreeEntry>& tree) {
-    json.BeginArray();
-    for (const DiscReport::TreeEntry& node : tree) {
-        json.BeginObject(true);
-        json.Key("index");
-        json.Number(node.index);
-        json.Key("level");
-        json.Number(node.level);
-        json.Key("text");
-        json.String(node.text);
-        json.Key("kind");
-        json.String(KindName(node.kind));
-        json.EndObject();
-    }
-    json.EndArray();
+// Unset as null: no button file, a page that stops showing, no file, line or column.
+template <class T> ordered_json OrNull(const std::optional<T>& value) {
+    return value ? ordered_json(*value) : ordered_json(nullptr);
 }
 
-void WriteStart(JsonWriter& json, const DiscReport::Start& start) {
-    json.BeginObject(true);
-    if (start.page) {
-        json.Key("page");
-        json.String(*start.page);
-    } else if (start.error) {
-        json.Key("error");
-        json.String(*start.error);
-    } else {
-        json.Key("node");
-        json.Number(start.node);
-    }
-    json.EndObject();
+ordered_json OrNull(const std::string& text) {
+    return text.empty() ? ordered_json(nullptr) : ordered_json(text);
 }
 
-void WriteButtons(JsonWriter& json, const std::vector<DiscReport::Button>& buttons) {
-    json.BeginArray();
-    for (const DiscReport::Button& button : buttons) {
-        json.BeginObject(true);
-        json.Key("slot");
-        json.Number(button.slot);
-        json.Key("caption");
-        json.String(button.caption);
-        json.Key("target");
-        json.String(button.target);
-        json.Key("left");
-        json.Number(button.left);
-        json.Key("top");
-        json.Number(button.top);
-        json.Key("width");
-        json.Number(button.width);
-        json.EndObject();
-    }
-    json.EndArray();
+ordered_json OrNull(int number) {
+    return number == 0 ? ordered_json(nullptr) : ordered_json(number);
 }
 
-void WritePages(JsonWriter& json, const std::vector<DiscReport::Page>& pages) {
-    json.BeginArray();
+ordered_json Tree(const std::vector<DiscReport::TreeEntry>& tree) {
+    ordered_json out = ordered_json::array();
+    for (const DiscReport::TreeEntry& node : tree)
+        out.push_back(Object({{"index", node.index},
+                              {"level", node.level},
+                              {"text", node.text},
+                              {"kind", KindName(node.kind)}}));
+    return out;
+}
+
+ordered_json Start(const DiscReport::Start& start) {
+    if (start.page)
+        return {{"page", *start.page}};
+    if (start.error)
+        return {{"error", *start.error}};
+    return {{"node", start.node}};
+}
+
+ordered_json Pages(const std::vector<DiscReport::Page>& pages) {
+    ordered_json out = ordered_json::array();
     for (const DiscReport::Page& page : pages) {
-        json.BeginObject();
-        json.Key("node");
-        json.Number(page.node);
-        json.Key("page");
-        json.String(page.page);
-        json.Key("pageExists");
-        json.Bool(page.pageExists);
-        json.Key("buttonFile");
-        json.OptionalString(page.buttonFile);
-        json.Key("stripHeight");
-        json.OptionalNumber(page.stripHeight);
-        json.Key("buttons");
-        WriteButtons(json, page.buttons);
-        json.EndObject();
+        ordered_json buttons = ordered_json::array();
+        for (const DiscReport::Button& button : page.buttons)
+            buttons.push_back(Object({{"slot", button.slot},
+                                      {"caption", button.caption},
+                                      {"target", button.target},
+                                      {"left", button.left},
+                                      {"top", button.top},
+                                      {"width", button.width}}));
+        out.push_back(Object({{"node", page.node},
+                              {"page", page.page},
+                              {"pageExists", page.pageExists},
+                              {"buttonFile", OrNull(page.buttonFile)},
+                              {"stripHeight", OrNull(page.stripHeight)},
+                              {"buttons", buttons}}));
     }
-    json.EndArray();
+    return out;
 }
 
-void WriteProblems(JsonWriter& json, const Findings& problems) {
-    json.BeginArray();
-    for (const Finding& finding : problems) {
-        json.BeginObject(true);
-        json.Key("severity");
-        json.String(SeverityName(finding.severity));
-        json.Key("code");
-        json.String(finding.code);
-        json.Key("file");
-        if (finding.file.empty())
-            json.Null();
-        else
-            json.String(finding.file);
-        json.Key("line");
-        if (finding.line == 0)
-            json.Null();
-        else
-            json.Number(finding.line);
-        json.Key("column");
-        if (finding.column == 0)
-            json.Null();
-        else
-            json.Number(finding.column);
-        json.Key("reference");
-        json.OptionalString(finding.reference);
-        json.Key("message");
-        json.String(finding.message);
-        json.EndObject();
-    }
-    json.EndArray();
+ordered_json Problems(const Findings& problems) {
+    ordered_json out = ordered_json::array();
+    for (const Finding& finding : problems)
+        out.push_back(Object({{"severity", SeverityName(finding.severity)},
+                              {"code", finding.code},
+                              {"file", OrNull(finding.file)},
+                              {"line", OrNull(finding.line)},
+                              {"column", OrNull(finding.column)},
+                              {"reference", OrNull(finding.reference)},
+                              {"message", finding.message}}));
+    return out;
 }
 
 } // namespace
 
 std::string JsonReport(const DiscReport& report) {
-    JsonWriter json;
-    json.BeginObject();
-    json.Key("programDir");
-    json.String(report.programDir);
-    json.Key("htmlDir");
-    json.String(report.htmlDir);
-    json.Key("tree");
-    WriteTree(json, report.tree);
-    json.Key("htmlList");
-    WriteStrings(json, report.htmlList);
-    json.Key("buttonList");
-    WriteStrings(json, report.buttonList);
-    json.Key("info");
-    json.OptionalString(report.info);
-    json.Key("loadError");
-    json.OptionalString(report.loadError);
-    json.Key("start");
-    WriteStart(json, report.start);
-    json.Key("pages");
-    WritePages(json, report.pages);
-    json.Key("problems");
-    WriteProblems(json, report.problems);
-    json.EndObject();
-    return json.Text();
+    return JsonText({{"programDir", report.programDir},
+                     {"htmlDir", report.htmlDir},
+                     {"tree", Tree(report.tree)},
+                     {"htmlList", report.htmlList},
+                     {"buttonList", report.buttonList},
+                     {"info", OrNull(report.info)},
+                     {"loadError", OrNull(report.loadError)},
+                     {"start", Start(report.start)},
+                     {"pages", Pages(report.pages)},
+                     {"problems", Problems(report.problems)}});
 }
 
 } // namespace check

@@ -2,6 +2,7 @@
 
 #include "content/content_error.h"
 #include "content/cp932.h"
+#include "content/disc_layout.h"
 #include "content/page_keys.h"
 #include "tools/check/node_text.h"
 
@@ -39,7 +40,7 @@ void AddBlankNodes(const content::ContentTree& tree, const std::vector<int>& add
     for (int k = 0; k < tree.Count(); ++k) {
         const int line = LineNo(static_cast<std::size_t>(k));
         if (tree.TextOf(k).empty() && !added.contains(line))
-            findings.push_back({Severity::Warning, "blank-tree-line", "tree.txt", line,
+            findings.push_back({Severity::Warning, "blank-tree-line", content::kTreeFile, line,
                                 "blank line: the tree shows an entry with no text (node " +
                                     std::to_string(k) + ")"});
     }
@@ -61,12 +62,12 @@ void AddNodesWithoutLines(const LoadOutcome& load, Findings& findings) {
         const int line = LineNo(n);
         if (n >= load.htmlList.size()) {
             findings.push_back(
-                {Severity::Error, "no-html-line", "tree.txt", line,
+                {Severity::Error, "no-html-line", content::kTreeFile, line,
                  "html.txt has no line for " + NodeLabel(tree, k) +
                      ": selecting it makes the browser report " +
                      Quoted(content::ErrorReportText(content::ListIndexError(k).what()))});
         } else if (!load.htmlList[n].empty() && n >= load.buttonList.size()) {
-            findings.push_back({Severity::Error, "no-button-line", "tree.txt", line,
+            findings.push_back({Severity::Error, "no-button-line", content::kTreeFile, line,
                                 "button.txt has no line for " + NodeLabel(tree, k) +
                                     ": showing its page stops silently, so the page never "
                                     "appears"});
@@ -86,7 +87,7 @@ void AddHtmlLines(const LoadOutcome& load, const LinkMatcher& links, Findings& f
         if (k >= nodes) {
             findings.push_back(
                 {linkPicksThis ? Severity::Warning : Severity::Note, "page-line-past-tree",
-                 "html.txt", LineNo(k),
+                 content::kHtmlFile, LineNo(k),
                  "past the last tree line (" + std::to_string(nodes) +
                      " nodes): no node shows this page" +
                      (linkPicksThis
@@ -95,7 +96,7 @@ void AddHtmlLines(const LoadOutcome& load, const LinkMatcher& links, Findings& f
                           : "")});
         } else if (first && !linkPicksThis) {
             findings.push_back(
-                {Severity::Note, "same-page-twice", "html.txt", LineNo(k),
+                {Severity::Note, "same-page-twice", content::kHtmlFile, LineNo(k),
                  "same page as line " + firstLine + ": following a link to it selects " +
                      NodeLabel(load.tree, static_cast<int>(*first)) + ", not this node"});
         }
@@ -109,11 +110,11 @@ void AddUnusedButtonLines(const LoadOutcome& load, Findings& findings) {
             continue;
         if (k >= nodes)
             findings.push_back(
-                {Severity::Note, "button-line-past-tree", "button.txt", LineNo(k),
+                {Severity::Note, "button-line-past-tree", content::kButtonFile, LineNo(k),
                  "past the last tree line (" + std::to_string(nodes) + " nodes): never used"});
         else if (k >= load.htmlList.size() || load.htmlList[k].empty())
             findings.push_back(
-                {Severity::Note, "unused-button-line", "button.txt", LineNo(k),
+                {Severity::Note, "unused-button-line", content::kButtonFile, LineNo(k),
                  "never used: " + NodeLabel(load.tree, static_cast<int>(k)) + " has no page"});
     }
 }
@@ -125,8 +126,8 @@ void AddListFindings(const LoadOutcome& load, const content::DiscDirs& dirs,
     AddBlankNodes(load.tree, addedEmptyTreeLines, findings);
     if (!load.ListsLoaded())
         return; // the load findings say why every selection fails
-    AddCountMismatch("html.txt", load.htmlList.size(), load.tree.Count(), findings);
-    AddCountMismatch("button.txt", load.buttonList.size(), load.tree.Count(), findings);
+    AddCountMismatch(content::kHtmlFile, load.htmlList.size(), load.tree.Count(), findings);
+    AddCountMismatch(content::kButtonFile, load.buttonList.size(), load.tree.Count(), findings);
     AddNodesWithoutLines(load, findings);
     AddHtmlLines(load, LinkMatcher(dirs, load.htmlList), findings);
     AddUnusedButtonLines(load, findings);

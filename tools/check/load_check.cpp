@@ -1,5 +1,6 @@
 #include "tools/check/load_check.h"
 
+#include "content/disc_layout.h"
 #include "tools/check/disc_report.h"
 #include "tools/check/node_text.h"
 
@@ -39,10 +40,10 @@ LoadStep StepOf(const content::ContentError& error, const content::DiscDirs& dir
     case content::ErrorKind::Open:
         break;
     }
-    const std::pair<const char*, LoadStep> files[] = {{"tree.txt", LoadStep::Tree},
-                                                      {"button.txt", LoadStep::Button},
-                                                      {"html.txt", LoadStep::Html},
-                                                      {"init.txt", LoadStep::Init}};
+    const std::pair<const char*, LoadStep> files[] = {{content::kTreeFile, LoadStep::Tree},
+                                                      {content::kButtonFile, LoadStep::Button},
+                                                      {content::kHtmlFile, LoadStep::Html},
+                                                      {content::kInitFile, LoadStep::Init}};
     for (const auto& [name, step] : files)
         if (text == content::OpenError(dirs.programDir + name).what())
             return step;
@@ -73,13 +74,13 @@ std::string SkippedText(LoadStep step) {
 std::string FileOf(LoadStep step) {
     switch (step) {
     case LoadStep::Tree:
-        return "tree.txt";
+        return content::kTreeFile;
     case LoadStep::Button:
-        return "button.txt";
+        return content::kButtonFile;
     case LoadStep::Html:
-        return "html.txt";
+        return content::kHtmlFile;
     case LoadStep::Init:
-        return "init.txt";
+        return content::kInitFile;
     default:
         return "";
     }

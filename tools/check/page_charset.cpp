@@ -1,15 +1,10 @@
 #include "tools/check/page_charset.h"
 
 #include "content/cp932.h"
-#include "tools/check/utf8_sequence.h"
-
-#include <cerrno>
-#include <iconv.h>
+#include "content/text_decoder.h"
 
 namespace check {
 namespace {
-
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
@@ -81,63 +76,7 @@ std::string IconvName(std::string_view charset) {
 }
 
 bool IconvKnows(const std::string& name) {
-    const iconv_t cd = ::iconv_open("UTF-8", name.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    ::iconv_close(cd);
-    return true;
-}
-
-std::string ValidUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    while (!bytes.empty()) {
-        const std::size_t length = Utf8SequenceAt(bytes);
-        if (length == 0) {
-            out += kReplacement;
-            bytes.remove_prefix(1);
-        } else {
-            out.append(bytes.substr(0, length));
-            bytes.remove_prefix(length);
-        }
-    }
-    return out;
-}
-
-std::string ThroughIconv(std::string_view bytes, const std::string& name) {
-    // A unit of UTF-16 is two bytes: a bad one is skipped whole.
-    const std::size_t unit = name.starts_with("UTF-16") ? 2 : 1;
-    const iconv_t cd = ::iconv_open("UTF-8", name.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return content::Cp932ToUtf8(bytes);
-    std::string out;
-    out.resize(bytes.size() * 3 + 16);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    std::size_t used = 0;
-    while (inLeft > 0) {
-        char* outPtr = out.data() + used;
-        std::size_t outLeft = out.size() - used;
-        const std::size_t result = ::iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        used = out.size() - outLeft;
-        if (result != static_cast<std::size_t>(-1))
-            break;
-        if (errno == E2BIG) {
-            out.resize(out.size() * 2);
-            continue;
-        }
-        // A byte that is no text here, or a sequence cut by the end of the file.
-        if (out.size() - used < kReplacement.size())
-            out.resize(out.size() * 2);
-        out.replace(used, kReplacement.size(), kReplacement);
-        used += kReplacement.size();
-        const std::size_t skip = inLeft < unit ? inLeft : unit;
-        in += skip;
-        inLeft -= skip;
-    }
-    out.resize(used);
-    ::iconv_close(cd);
-    return out;
+    return content::TextDecoder(name).known();
 }
 
 } // namespace
@@ -210,12 +149,11 @@ std::string DecodePage(std::string_view bytes, std::string_view charset) {
     if (charset == kUtf8) {
         if (bytes.starts_with("\xEF\xBB\xBF"))
             bytes.remove_prefix(3);
-        return ValidUtf8(bytes);
-    }
-    if ((charset == "UTF-16LE" && bytes.starts_with("\xFF\xFE")) ||
-        (charset == "UTF-16BE" && bytes.starts_with("\xFE\xFF")))
+    } else if ((charset == "UTF-16LE" && bytes.starts_with("\xFF\xFE")) ||
+               (charset == "UTF-16BE" && bytes.starts_with("\xFE\xFF"))) {
         bytes.remove_prefix(2);
-    return ThroughIconv(bytes, IconvName(charset));
+    }
+    return content::DecodeText(bytes, IconvName(charset));
 }
 
 } // namespace check

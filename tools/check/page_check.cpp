@@ -3,6 +3,7 @@
 #include "content/button_file.h"
 #include "content/content_error.h"
 #include "content/cp932.h"
+#include "content/disc_layout.h"
 #include "content/disc_path.h"
 #include "content/file_read.h"
 #include "content/launch_strip.h"
@@ -37,7 +38,8 @@ void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs, 
         // browser stops showing the page there.
         if (error.kind() == content::ErrorKind::Open) {
             page.buttonFile = content::Cp932ToUtf8(load.buttonList[n]);
-            findings.push_back({Severity::Error, "unreadable-button-file", "button.txt", LineNo(n),
+            findings.push_back({Severity::Error, "unreadable-button-file", content::kButtonFile,
+                                LineNo(n),
                                 "the button file cannot be read (" + std::string(error.what()) +
                                     "): showing the page of " + NodeLabel(load.tree, k) +
                                     " stops silently, so the page never appears"});
@@ -49,7 +51,7 @@ void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs, 
         const std::string_view name = load.buttonList[n];
         if (!name.empty())
             findings.push_back(
-                {Severity::Warning, "missing-button-file", "button.txt", LineNo(n),
+                {Severity::Warning, "missing-button-file", content::kButtonFile, LineNo(n),
                  "the button file " + QuotedCp932(name) + " is missing (no file at " +
                      content::ResolveDiscPath(dirs.htmlDir, name) + "): the page of " +
                      NodeLabel(load.tree, k) + " shows without launch buttons"});
@@ -74,7 +76,7 @@ std::vector<DiscReport::Page> CheckPages(const LoadOutcome& load, const content:
         const std::string path = content::ResolveDiscPath(dirs.htmlDir, load.htmlList[n]);
         page.pageExists = content::IsRegularFile(path);
         if (!page.pageExists)
-            findings.push_back({Severity::Error, "missing-page", "html.txt", LineNo(n),
+            findings.push_back({Severity::Error, "missing-page", content::kHtmlFile, LineNo(n),
                                 "the page " + Quoted(page.page) + " of " + NodeLabel(load.tree, k) +
                                     " is missing (no file at " + path +
                                     "): the browser shows its own error page instead"});

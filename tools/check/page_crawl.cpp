@@ -2,6 +2,7 @@
 
 #include "content/content_error.h"
 #include "content/disc_confinement.h"
+#include "content/disc_layout.h"
 #include "content/disc_path.h"
 #include "content/file_read.h"
 #include "content/page_reference.h"
@@ -290,7 +291,7 @@ void CheckPageReferences(const LoadOutcome& load, const content::DiscDirs& dirs,
     for (const std::string_view line : load.htmlList)
         if (!line.empty())
             seed(content::ResolveDiscPath(dirs.htmlDir, line), true);
-    seed(content::ResolveDiscPath(dirs.htmlDir, "open.htm"), false);
+    seed(content::ResolveDiscPath(dirs.htmlDir, content::kStartPage), false);
 
     const Disc disc{dirs, targets, listed};
     const unsigned cores =

@@ -1,6 +1,7 @@
 #include "tools/check/start_check.h"
 
 #include "content/content_error.h"
+#include "content/disc_layout.h"
 #include "tools/check/node_text.h"
 
 namespace check {
@@ -20,16 +21,16 @@ DiscReport::Start CheckStart(const LoadOutcome& load, const content::DiscDirs& d
         const std::string shows =
             "at start the browser reports " + Quoted(*start.error) + " and shows no page";
         if (!load.ListsLoaded()) {
-            findings.push_back({Severity::Error, "no-start-page", "html.txt", 0,
+            findings.push_back({Severity::Error, "no-start-page", content::kHtmlFile, 0,
                                 "not read and there is no open.htm: " + shows});
         } else if (error.kind() == content::ErrorKind::ListIndex) {
-            findings.push_back({Severity::Error, "no-start-page", "html.txt", 0,
+            findings.push_back({Severity::Error, "no-start-page", content::kHtmlFile, 0,
                                 "no line names a page and there is no open.htm: " + shows});
         } else {
             std::size_t first = 0;
             while (first < load.htmlList.size() && load.htmlList[first].empty())
                 ++first;
-            findings.push_back({Severity::Error, "no-start-page", "html.txt", LineNo(first),
+            findings.push_back({Severity::Error, "no-start-page", content::kHtmlFile, LineNo(first),
                                 "the first page line lies past the last tree line (" +
                                     std::to_string(load.tree.Count()) +
                                     " nodes) and there is no open.htm: " + shows});

@@ -1,11 +1,13 @@
 #include "tools/open/program_dir_finder.h"
 
+#include "content/disc_layout.h"
 #include "tools/open/image_error.h"
 
 #include <cerrno>
 #include <cstring>
 #include <deque>
 #include <dirent.h>
+#include <memory>
 #include <sys/stat.h>
 #include <utility>
 
@@ -29,14 +31,14 @@ std::size_t Depth(const std::string& dir) {
 }
 
 bool Qualifies(const DiscTree& tree, const std::string& dir) {
-    for (const char* name : {"tree.txt", "html.txt", "button.txt"})
+    for (const char* name : {content::kTreeFile, content::kHtmlFile, content::kButtonFile})
         if (!tree.files.count(Join(dir, name)))
             return false;
     if (dir.empty())
         return tree.rootBesideHtml;
     const std::size_t slash = dir.rfind('/');
     const std::string parent = slash == std::string::npos ? std::string() : dir.substr(0, slash);
-    return tree.directories.count(Join(parent, "_html")) != 0;
+    return tree.directories.count(Join(parent, content::kContentDir)) != 0;
 }
 
 } // namespace
@@ -62,27 +64,26 @@ DiscTree ReadFolderTree(const std::string& folder) {
     DiscTree tree;
     tree.directories.insert("");
     struct stat html {};
-    tree.rootBesideHtml =
-        ::stat((folder + "/../_html").c_str(), &html) == 0 && S_ISDIR(html.st_mode);
+    tree.rootBesideHtml = ::stat((folder + "/../" + content::kContentDir).c_str(), &html) == 0 &&
+                          S_ISDIR(html.st_mode);
     std::size_t entries = 0;
     std::deque<std::pair<std::string, int>> pending{{"", 0}};
     while (!pending.empty()) {
         const auto [dir, depth] = pending.front();
         pending.pop_front();
         const std::string path = dir.empty() ? folder : folder + '/' + dir;
-        DIR* listing = ::opendir(path.c_str());
-        if (listing == nullptr) {
+        // Closed on every way out, a throw from a full set included.
+        const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(path.c_str()), ::closedir);
+        if (!listing) {
             if (dir.empty())
                 throw ImageError(folder + ": cannot be read: " + std::strerror(errno));
             continue; // an unreadable folder inside is passed over, as the browser would
         }
-        while (const dirent* item = ::readdir(listing)) {
+        while (const dirent* item = ::readdir(listing.get())) {
             if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0)
                 continue;
-            if (++entries > kMostFolderEntries) {
-                ::closedir(listing);
+            if (++entries > kMostFolderEntries)
                 throw ImageError(folder + ": holds more files than a disc");
-            }
             const std::string relative = Join(dir, item->d_name);
             struct stat entry {};
             if (::lstat((folder + '/' + relative).c_str(), &entry) != 0)
@@ -99,7 +100,6 @@ DiscTree ReadFolderTree(const std::string& folder) {
                 tree.files.insert(relative);
             }
         }
-        ::closedir(listing);
     }
     return tree;
 }
