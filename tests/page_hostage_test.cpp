@@ -294,7 +294,7 @@ TEST(PageProcess, KilledFromOutsideLeavesTheProgramRunning) {
     Session& session = run.session();
     const bool root = ::geteuid() == 0;
     session.Start(ProgramStart{{session.disc().program().string()},
-                               session.screen().display(),
+                               session.display(),
                                root ? std::vector<std::string>{}
                                     : std::vector<std::string>{"QTWEBENGINE_DISABLE_SANDBOX=1"},
                                false});

@@ -40,7 +40,7 @@ TEST(SteadyWindow, OneNativeWindowMappedOnceUntilTheFirstPageAndNoOutput) {
     for (const auto& [width, height] : screens) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         Session session(width, height);
-        TopLevelWatch watch(session.screen().display());
+        TopLevelWatch watch(session.display());
         // A desktop session has a runtime directory; without one Qt says so on every start.
         const std::filesystem::path runtime = session.disc().root() / "runtime";
         std::filesystem::create_directory(runtime);

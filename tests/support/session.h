@@ -3,8 +3,11 @@
 #include "browser_process.h"
 #include "disc_copy.h"
 #include "error_reports.h"
+#include "input_driver.h"
 #include "screen_grab.h"
-#include "test_screen.h"
+#include "window_finder.h"
+#include "x_client.h"
+#include "xvfb_server.h"
 
 #include <gtest/gtest.h>
 
@@ -28,10 +31,12 @@ public:
     explicit Session(int width = 1024, int height = 768,
                      DiscCopy::Content content = DiscCopy::Content::SampleDisc);
 
-    const TestScreen& screen() const { return m_screen; }
-    const XClient& client() const { return m_screen.client(); }
-    const WindowFinder& windows() const { return m_screen.windows(); }
-    const InputDriver& input() const { return m_screen.input(); }
+    // The X server of its own (one screen of the given size, no window manager), the test's
+    // connection to it, its window finder, and the reader's mouse and keyboard on it.
+    const std::string& display() const { return m_server.display(); }
+    const XClient& client() const { return m_client; }
+    const WindowFinder& windows() const { return m_windows; }
+    const InputDriver& input() const { return m_input; }
     const DiscCopy& disc() const { return m_disc; }
     // The error reports the program shows: a test that expects none checks that none was closed.
     ErrorReports& reports() { return m_reports; }
@@ -47,6 +52,7 @@ public:
     enum class Ready {
         Settled, // painted (the issue bar shows) and still the same X window half a second later
         Usable,  // the same on a disc whatever its content; error reports on the way are closed
+                 // and counted
     };
     // Waits for the main window; afterwards window() and at() tell which and where it is.
     // `eachLook` runs at every look for it (a watch of the display, say).
@@ -61,7 +67,7 @@ public:
     xcb_window_t window() const { return m_window; }
     const Rect& at() const { return m_at; }
 
-    // The reader's click at a point of the window, and keys typed into it (xdotool's notation).
+    // The reader's click at a point of the window, and keys typed into it (key names as xdotool writes them).
     void Click(QPoint point) const;
     void Type(const std::string& keys) const;
     // The colour the screen shows at a point of the window.
@@ -76,7 +82,10 @@ private:
     testing::AssertionResult Found(const std::optional<xcb_window_t>& window,
                                    std::chrono::milliseconds limit, const char* what);
 
-    TestScreen m_screen;
+    XvfbServer m_server;
+    XClient m_client;
+    WindowFinder m_windows;
+    InputDriver m_input;
     DiscCopy m_disc;
     ErrorReports m_reports;
     std::unique_ptr<BrowserProcess> m_program;

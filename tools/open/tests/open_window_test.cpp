@@ -131,8 +131,7 @@ TEST(OpenWindow, TheSameWindowFromAFolderAndFromItsImages) {
     std::optional<ScreenArea> reference;
     for (const char* given : {"disc", "joliet.iso", "plain.iso", "disc.cue"}) {
         SCOPED_TRACE(given);
-        session.Start(
-            OpenStart({(work.path() / given).string()}, session.screen().display(), work.path()));
+        session.Start(OpenStart({(work.path() / given).string()}, session.display(), work.path()));
         ASSERT_TRUE(session.WaitForMainWindow(60s));
         const std::optional<ScreenArea> picture =
             SteadyPicture(session.client(), session.at(), reference);
@@ -190,8 +189,8 @@ TEST(OpenWindow, ADiscThatCannotBeShownEndsWithItsReason) {
 
     // Started from the desktop, where nobody reads the standard error: a message box as well.
     Session session(1024, 768, DiscCopy::Content::Nothing);
-    session.Start(OpenStart({(work.path() / "notadisc.iso").string()}, session.screen().display(),
-                            work.path()));
+    session.Start(
+        OpenStart({(work.path() / "notadisc.iso").string()}, session.display(), work.path()));
     ASSERT_TRUE(session.windows().WaitForViewable(kApplicationTitle, 30s))
         << "no message box; " << session.State();
     ErrorReports& reports = session.reports();
@@ -209,7 +208,7 @@ TEST(OpenWindow, EndsSilentlyWhileTheBrowserRuns) {
     const TempDir work;
     Session session(1024, 768, DiscCopy::Content::Nothing);
     CreateCaptionedWindow(session.client(), kMainFormCaption, CaptionProperty::NetWmName);
-    session.Start(OpenStart({QUILCD_DISC_DIR}, session.screen().display(), work.path()));
+    session.Start(OpenStart({QUILCD_DISC_DIR}, session.display(), work.path()));
     EXPECT_TRUE(session.EndsWithStatusZero(30s));
     EXPECT_EQ(session.windows().Captioned(kMainFormCaption).size(), 1u);
     EXPECT_TRUE(session.windows().Captioned(kApplicationTitle).empty());
