@@ -27,7 +27,7 @@ public:
     // Press the left button at (x, y), move by (dx, dy) in a few steps, release there.
     void Drag(int x, int y, int dx, int dy) const;
     // Gives `window` the keyboard focus (there is no window manager to do it), then types `keys`
-    // in xdotool's notation: a key's name ("Return", "KP_Enter", "space", "a"), after the
+    // by their X names: a key's name ("Return", "KP_Enter", "space", "a"), after the
     // modifiers held with it ("shift+Tab", "alt+a").
     void TypeInto(xcb_window_t window, const std::string& keys) const;
 

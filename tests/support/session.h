@@ -67,7 +67,7 @@ public:
     xcb_window_t window() const { return m_window; }
     const Rect& at() const { return m_at; }
 
-    // The reader's click at a point of the window, and keys typed into it (key names as xdotool writes them).
+    // The reader's click at a point of the window, and keys typed into it ("shift+Tab").
     void Click(QPoint point) const;
     void Type(const std::string& keys) const;
     // The colour the screen shows at a point of the window.
