@@ -52,6 +52,8 @@ const HostileCase kCases[] = {
     {"SymlinkLoopInTheContentDirectory", hostile_discs::SymlinkLoop, Expect::No, Expect::No},
     {"NoContentDirectory", hostile_discs::MissingHtml, Expect::No, Expect::No},
     {"ButtonFilesOfEveryLength", hostile_discs::ButtonFiles, Expect::No, Expect::No, 7},
+    // Broken and 100 MB Flash movies and MIDI music on both pages.
+    {"BrokenFlashAndMidi", hostile_discs::BrokenMedia, Expect::No, Expect::No},
 };
 
 class HostileDisc : public testing::TestWithParam<HostileCase> {};
