@@ -6,13 +6,13 @@
 // directory that were there and leaves anything else in menu/ (the program) alone.
 
 #include "content/tests/old_media_files.h"
+#include "tests/support/files.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -25,12 +25,7 @@ namespace fs = std::filesystem;
 
 // Writes bytes to a path relative to the disc root, making its directories.
 inline void Write(const fs::path& root, const fs::path& relative, std::string_view bytes) {
-    const fs::path path = root / relative;
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
+    testkit::WriteFile(root / relative, bytes);
 }
 
 // The lines as an editor on Windows saves them: each ended by CR LF.

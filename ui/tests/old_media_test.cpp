@@ -5,9 +5,9 @@
 // a placeholder naming its file, which opens it on the reader's click alone.
 
 #include "content/tests/old_media_files.h"
-#include "content/tests/temp_disc.h"
 #include "platform/shell_open.h"
 #include "sound_server.h"
+#include "tests/support/temp_folder.h"
 #include "ui/contents_tree_view.h"
 #include "ui/show_exception.h"
 #include "ui/tform1.h"
@@ -117,7 +117,7 @@ public:
     std::string htmlDir() const { return m_disc.htmlDir(); }
 
 private:
-    testing_disc::TempDisc m_disc;
+    testkit::TempDisc m_disc;
 };
 
 // The engine chooses its sound output once for the process, when a page first plays (a movie's

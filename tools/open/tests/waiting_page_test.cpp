@@ -14,14 +14,16 @@
 #include "open_process.h"
 #include "test_images.h"
 
-#include "browser_texts.h"
-#include "input_driver.h"
-#include "screen_grab.h"
-#include "settled_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "x_client.h"
-#include "xvfb_server.h"
+#include "tests/support/browser_texts.h"
+#include "tests/support/files.h"
+#include "tests/support/input_driver.h"
+#include "tests/support/screen_grab.h"
+#include "tests/support/settled_window.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
+#include "tests/support/window_finder.h"
+#include "tests/support/x_client.h"
+#include "tests/support/xvfb_server.h"
 
 #include "assets/skin_layout.h"
 #include "tools/open/cache_naming.h"
@@ -37,6 +39,7 @@ namespace whole_program {
 namespace {
 
 using namespace test_images;
+using namespace testkit;
 
 // Places in the window, from the layout's own rectangles: a row of the tree (14 pixels a row
 // with the design font, the group heading in row 0), Back, Quit, and a point of the page area
@@ -47,7 +50,7 @@ constexpr int RowY(int row) {
 }
 constexpr QPoint kBack = skin::RuleFor(skin::Glyph::Back).button.center();
 constexpr QPoint kQuit = skin::RuleFor(skin::Glyph::Quit).button.center();
-constexpr QRect kPageArea{5, 3, 551, 594};
+constexpr QRect kPageArea = skin::kPageArea;
 constexpr QPoint kPagePoint{280, 500};
 
 enum Row { kStartRow = 1, kGreenRow, kFourWaysRow, kLargeRow };
@@ -130,7 +133,9 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
     const XClient client(server.display());
     const WindowFinder windows(client);
     const InputDriver input(server.display());
-    OpenProcess open({(work.path() / "disc.iso").string()}, server.display(), work.path());
+    BrowserProcess open(
+        OpenStart({(work.path() / "disc.iso").string()}, server.display(), work.path()),
+        work.path() / "open.log");
     const auto window = WaitForSettledMainWindow(client, 60s);
     ASSERT_TRUE(window) << "no main window within 60 s; output:\n" << open.Output();
     const std::optional<Rect> at = windows.Geometry(*window);
