@@ -120,8 +120,11 @@ void TPageLinks::NewWindowRequested(QWebEngineNewWindowRequest& request) {
 }
 
 void TPageLinks::DownloadRequested(QWebEngineDownloadRequest* download) {
-    if (download->page() != &m_page)
-        return;
+    // Every page of the profile hears of every download, and the download is not asked which
+    // page it came from: Qt 6.4's QWebEngineDownloadRequest::page() dereferences the page's
+    // engine side without a check and crashes for a download whose page went while it began (a
+    // page left while its MIDI embed was still loading). The page that opens the file is the one
+    // whose reader clicked it; each of the others only cancels, which the first already did.
     download->cancel(); // nothing is ever saved
     const std::string file = AllowedDiscFile(download->url());
     if (IsRegularFile(file) && m_clicks.TakeDownload(file))
