@@ -64,6 +64,11 @@ TEST_F(EraPiecesTest, EachPieceAnswersAsThatBrowserDidInDiscPagesOnly) {
         {"(function (s) { s.top = '2.5em'; s.posTop += 1; s.pixelLeft = 7.9; return s.top + ' ' + "
          "s.left; })(document.getElementById('scripted').style)",
          "3.5em 7px"},
+        // The mouse buttons as that browser numbered them, by the kind of event.
+        {"['mousedown', 'mouseup', 'click'].map(function (type) { return [0, 1, 2].map("
+         "function (button) { return new MouseEvent(type, {button: button}).button; }); })",
+         "1,4,2,1,4,2,0,0,0"},
+        {"new MouseEvent('mousemove', {buttons: 3}).button", "3"},
         // The collection and the controls.
         {"typeof document.all + ' ' + (document.all(0) === document.documentElement)",
          "function true"},

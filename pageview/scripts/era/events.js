@@ -1,5 +1,6 @@
 // The event interfaces of the disc's browser: attachEvent and detachEvent on elements, the
-// document and the window, fireEvent, and document.createEventObject. Today's engine already has
+// document and the window, fireEvent, document.createEventObject, its numbering of the mouse
+// buttons and the capture calls of a drag. Today's engine already has
 // that browser's window.event, srcElement, returnValue, cancelBubble, keyCode, x and y and
 // offsetX and offsetY, so a handler attached here finds them as it did then.
 (function () {
@@ -113,6 +114,31 @@
           event[field] = from[field];
     return event;
   }
+
+  // That browser's mouse buttons: left 1, right 2, middle 4, while a button goes down or up or
+  // is held in a move (`if (event.button == 1)` starts a drag), and 0 for the rest.
+  const nativeButton = Object.getOwnPropertyDescriptor(MouseEvent.prototype, 'button').get;
+  const pressed = [1, 4, 2]; // by today's button number
+  Object.defineProperty(MouseEvent.prototype, 'button', {
+    get: function () {
+      switch (this.type) {
+      case 'mousedown':
+      case 'mouseup':
+        return pressed[nativeButton.call(this)] || 0;
+      case 'mousemove':
+        return this.buttons;
+      default:
+        return 0;
+      }
+    },
+    configurable: true,
+    enumerable: true
+  });
+
+  // Mouse capture for a drag: the drag follows the document's own mouse events here.
+  for (const name of ['setCapture', 'releaseCapture'])
+    Object.defineProperty(Element.prototype, name,
+                          {value: function () {}, configurable: true, writable: true});
 
   const methods = {attachEvent: attachEvent, detachEvent: detachEvent};
   for (const target of [Element.prototype, Document.prototype, Window.prototype])

@@ -118,10 +118,14 @@
 
   // The opacity rules of every sheet of the page, in the page's order, in a sheet of the
   // layer's own that comes after them. A page with no alpha in any sheet gets no such sheet.
+  let sourcesRead = -1; // how many sheets the page had when they were last read
+
   function drawSheets() {
     let rules = '';
     const declared = [];
-    for (const source of document.querySelectorAll('style, link[rel~="stylesheet" i]')) {
+    const sources = document.querySelectorAll('style, link[rel~="stylesheet" i]');
+    sourcesRead = sources.length;
+    for (const source of sources) {
       const css = sheetText(source);
       if (/filter/i.test(css))
         rules += opacityRules(css, declared);
@@ -169,27 +173,33 @@
     nativeStyle.get.call(element).opacity = alpha ? String(opacityOf(filters)) : '';
   }
 
-  // Elements whose style attribute names a filter, taken as they come: during the parse this
-  // runs before each of the page's scripts, so no script sees its filter dropped.
+  // The filters of the page's style attributes are read when the page has been parsed, and
+  // before that when a script first reaches an element's style (which would write the attribute
+  // again without the filter).
   function takeStyleAttributes() {
     for (const element of document.querySelectorAll('[style*="filter" i]'))
       styleFilterOf(element);
   }
 
-  new MutationObserver(function (records) {
-    let elements = false;
-    let sheets = false;
+  // The sheets are read when the body begins, before any of it is drawn (the head is complete
+  // then), and again when the page has been parsed. Watching only the two top levels of the
+  // document costs nothing while the parser adds the body.
+  new MutationObserver(function (records, observer) {
     for (const record of records)
       for (const node of record.addedNodes) {
-        elements = elements || node.nodeType === Node.ELEMENT_NODE;
-        sheets = sheets || node.tagName === 'STYLE' || node.tagName === 'LINK';
+        if (node === document.documentElement) {
+          observer.observe(node, {childList: true});
+        } else if (node.tagName === 'BODY' || node.tagName === 'FRAMESET') {
+          observer.disconnect();
+          drawSheets();
+          return;
+        }
       }
-    if (elements)
-      takeStyleAttributes();
-    if (sheets)
-      drawSheets();
-  }).observe(document, {childList: true, subtree: true});
-  document.addEventListener('DOMContentLoaded', drawSheets);
+  }).observe(document, {childList: true});
+  document.addEventListener('DOMContentLoaded', function () {
+    drawSheets();
+    takeStyleAttributes();
+  });
 
   // The element's style with that browser's filter: reading and writing `filter` (and
   // `cssText`) go through the layer, everything else to the style itself.
@@ -197,6 +207,7 @@
   Object.defineProperty(HTMLElement.prototype, 'style', {
     get: function () {
       const element = this;
+      styleFilterOf(element);
       const style = nativeStyle.get.call(element);
       let wrapped = styles.get(style);
       if (!wrapped) {
@@ -239,6 +250,9 @@
     const own = styleFilterOf(element);
     if (own)
       return own;
+    // A script in the body asks before the page has been parsed.
+    if (document.querySelectorAll('style, link[rel~="stylesheet" i]').length !== sourcesRead)
+      drawSheets();
     for (let i = sheetFilters.length - 1; i >= 0; --i) {
       try {
         if (element.matches(sheetFilters[i].selector))
