@@ -161,16 +161,20 @@
     draw(element, String(text));
   }
 
+  // An alpha becomes the element's opacity; a filter without one takes away only an opacity that
+  // an alpha gave, and leaves the style attribute as the page wrote it otherwise.
   function draw(element, text) {
     const filters = parse(text);
     const alpha = filters.some(function (filter) {
       return filter.name === 'alpha';
     });
-    if (alpha)
+    if (alpha) {
       drawnAlpha.set(element, opacityOf(filters) * 100);
-    else
+      nativeStyle.get.call(element).opacity = String(opacityOf(filters));
+    } else if (drawnAlpha.has(element)) {
       drawnAlpha.delete(element);
-    nativeStyle.get.call(element).opacity = alpha ? String(opacityOf(filters)) : '';
+      nativeStyle.get.call(element).opacity = '';
+    }
   }
 
   // The filters of the page's style attributes are read when the page has been parsed, and
