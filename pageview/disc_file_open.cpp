@@ -6,9 +6,14 @@
 #include "platform/shell_open.h"
 
 void OpenDiscFile(const std::string& nativePath, const std::string& nativeWorkingDirectory) {
-    // A disc whose files come out of an image when first needed brings this one out first.
-    ProvideDiscFile(nativePath);
-    platform::ShellOpenFile(NativePathText(nativePath), NativePathText(nativeWorkingDirectory));
+    // A disc whose files come out of an image when first needed brings this one out first: it
+    // opens once it is there, and not at all when the reader cancelled that or it failed (the
+    // reader was told why). The window goes on meanwhile.
+    ProvideDiscFile(nativePath, [nativePath, nativeWorkingDirectory](bool provided) {
+        if (provided)
+            platform::ShellOpenFile(NativePathText(nativePath),
+                                    NativePathText(nativeWorkingDirectory));
+    });
 }
 
 void OpenDiscFileInItsDirectory(const std::string& nativePath) {

@@ -4,18 +4,21 @@
 
 namespace {
 
-DiscFileProvider& Provider() {
-    static DiscFileProvider provider;
-    return provider;
-}
+TDiscFileProvider* g_provider = nullptr;
 
 } // namespace
 
-void SetDiscFileProvider(DiscFileProvider provider) {
-    Provider() = std::move(provider);
+void SetDiscFileProvider(TDiscFileProvider* provider) {
+    g_provider = provider;
 }
 
-void ProvideDiscFile(const std::string& nativePath) {
-    if (Provider())
-        Provider()(nativePath);
+bool DiscFileReady(const std::string& nativePath) {
+    return !g_provider || g_provider->IsReady(nativePath);
+}
+
+void ProvideDiscFile(const std::string& nativePath, std::function<void(bool provided)> done) {
+    if (g_provider)
+        g_provider->Provide(nativePath, std::move(done));
+    else
+        done(true);
 }

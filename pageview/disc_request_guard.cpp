@@ -3,6 +3,7 @@
 #include "content/disc_confinement.h"
 #include "content/page_files.h"
 #include "pageview/disc_file_provider.h"
+#include "pageview/disc_file_scheme.h"
 #include "pageview/native_path.h"
 
 #include <QByteArray>
@@ -18,6 +19,11 @@ bool IsSpecialFile(const std::string& path) {
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     return !error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
            !std::filesystem::is_directory(status);
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
 }
 
 // A file: address for native path bytes, escaped byte by byte so that a name that is no valid
@@ -51,25 +57,36 @@ void TDiscRequestGuard::SetDiscRoot(const std::string& resolvedDiscRoot) {
 }
 
 TDiscRequestGuard::Decision TDiscRequestGuard::Decide(const QUrl& url) const {
-    if (url.scheme().compare(QStringLiteral("file"), Qt::CaseInsensitive) != 0)
-        return {Decision::Kind::Allow, {}, {}};
+    using Kind = Decision::Kind;
+    const bool underScheme = IsDiscFileSchemeUrl(url);
+    if (!underScheme && url.scheme().compare(QStringLiteral("file"), Qt::CaseInsensitive) != 0)
+        return {Kind::Allow, {}, {}};
     const DiscFileRequest request = ResolveDiscFileRequest(url, m_discRoot);
     if (!request.allowed)
-        return {Decision::Kind::Block, {}, {}};
+        return {Kind::Block, {}, {}};
+    // A page asking for a folder is shown its list; only a launch brings out what is in it.
+    const std::string file = IsFolder(request.found) ? std::string() : request.found;
+    const QUrl fileUrl = FileUrlOf(request.found, url);
+    if (underScheme)
+        return {Kind::Answer, fileUrl, file};
+    if (!file.empty() && !DiscFileReady(file))
+        return {Kind::Redirect, DiscFileSchemeUrl(fileUrl), file};
     if (request.found == request.asked)
-        return {Decision::Kind::Allow, {}, request.found};
-    return {Decision::Kind::Redirect, FileUrlOf(request.found, url), request.found};
+        return {Kind::Allow, {}, file};
+    return {Kind::Redirect, fileUrl, file};
 }
 
 void TDiscRequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
     const Decision decision = Decide(info.requestUrl());
-    if (decision.kind == Decision::Kind::Block) {
+    switch (decision.kind) {
+    case Decision::Kind::Block:
         info.block(true);
-        return;
-    }
-    // A disc whose files come out of an image when first needed brings this one out now.
-    if (!decision.file.empty())
-        ProvideDiscFile(decision.file);
-    if (decision.kind == Decision::Kind::Redirect)
+        break;
+    case Decision::Kind::Redirect:
         info.redirect(decision.redirectTo);
+        break;
+    case Decision::Kind::Allow:
+    case Decision::Kind::Answer:
+        break;
+    }
 }

@@ -1,6 +1,8 @@
 #include "pageview/html_engine.h"
 
 #include "content/disc_confinement.h"
+#include "pageview/disc_file_scheme.h"
+#include "pageview/disc_file_scheme_handler.h"
 #include "pageview/disc_page_scripts.h"
 #include "pageview/disc_request_guard.h"
 #include "pageview/web_page_view.h"
@@ -48,6 +50,11 @@ void StartHtmlEngine() {
     g_guard = new TDiscRequestGuard(g_profile);
     g_guard->SetDiscRoot(g_discRoot);
     g_profile->setUrlRequestInterceptor(g_guard);
+    // A program that registered the scheme before its application object has pages wait for a
+    // file still in a disc image there, not in the guard.
+    if (DiscFileSchemeRegistered())
+        g_profile->installUrlSchemeHandler(kDiscFileScheme,
+                                           new TDiscFileSchemeHandler(*g_guard, g_profile));
     // Nothing is ever saved from a page; a disc file the reader clicked is opened from the disc
     // by the page view's links, which are told after this.
     QObject::connect(g_profile, &QWebEngineProfile::downloadRequested, g_profile,

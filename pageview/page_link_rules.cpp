@@ -1,5 +1,7 @@
 #include "pageview/page_link_rules.h"
 
+#include "pageview/disc_file_scheme.h"
+
 #include <algorithm>
 
 namespace page_links {
@@ -27,8 +29,8 @@ int Side(int requested, int fallback, int available) {
 
 LinkAction ChooseLinkAction(const QUrl& url) {
     // about:blank and data: are what a new window or a frame starts with; blob: is a page's own
-    // generated content.
-    for (const char* shown : {"file", "http", "https", "about", "data", "blob"})
+    // generated content; the program's own scheme is a disc file on its way out of an image.
+    for (const char* shown : {"file", kDiscFileScheme, "http", "https", "about", "data", "blob"})
         if (SchemeIs(url, shown))
             return LinkAction::Show;
     return IsMailAddress(url) ? LinkAction::OpenMail : LinkAction::Refuse;

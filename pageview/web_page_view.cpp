@@ -1,5 +1,6 @@
 #include "pageview/web_page_view.h"
 
+#include "pageview/disc_file_scheme.h"
 #include "pageview/page_dialogs.h"
 #include "pageview/page_links.h"
 #include "pageview/page_process_watch.h"
@@ -20,8 +21,10 @@ protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool) override {
         if (!m_owner.Links().AcceptsNavigation(url, type))
             return false; // no navigation: handed to the desktop, or refused
+        // A disc file waiting under the program's scheme (or left there by a cancelled wait, in
+        // the history) is reported at its own file: address, for the tree to match.
         if (m_owner.BeforeNavigate)
-            m_owner.BeforeNavigate(url);
+            m_owner.BeforeNavigate(IsDiscFileSchemeUrl(url) ? FileUrlOfDiscFileScheme(url) : url);
         // The engine tells a load start only when the page goes from idle to loading; a
         // navigation that replaces one still loading would go untold. Every accepted navigation
         // begins a download, so each is told here, after its before-navigate report.

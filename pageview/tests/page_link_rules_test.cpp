@@ -2,6 +2,7 @@
 // reaches: no engine, no display.
 
 #include "content/tests/temp_dir.h"
+#include "pageview/disc_file_provider.h"
 #include "pageview/disc_request_guard.h"
 #include "pageview/page_link_rules.h"
 
@@ -26,6 +27,8 @@ TEST(PageLinks, EachKindOfAddressGoesWhereItBelongs) {
         NewWindowAction clickedNewWindow;
     } cases[] = {
         {"file:///disc/_html/p2.htm", LinkAction::Show, NewWindowAction::OpenPageWindow},
+        // The guard's stand-in address for a file still in a disc image: its redirects are let be.
+        {"quilcd-disc:///disc/_html/p2.htm", LinkAction::Show, NewWindowAction::OpenPageWindow},
         {"about:blank", LinkAction::Show, NewWindowAction::OpenPageWindow},
         {"", LinkAction::Refuse, NewWindowAction::OpenPageWindow}, // window.open('')
         {"http://www.quillore.example/", LinkAction::Show, NewWindowAction::HandToDesktop},
@@ -118,17 +121,33 @@ TEST(PageLinks, OnlyTheDownloadOfAFileTheReaderClickedIsOpenedAndOnlyOnce) {
     }
 }
 
+// A disc whose files named big.* are still in its image: the guard only asks about them.
+class HeldBackFiles final : public TDiscFileProvider {
+public:
+    HeldBackFiles() { SetDiscFileProvider(this); }
+    ~HeldBackFiles() override { SetDiscFileProvider(nullptr); }
+    bool IsReady(const std::string& path) const override {
+        return path.find("/big.") == std::string::npos && !path.ends_with("/files");
+    }
+    void Provide(const std::string& path, std::function<void(bool)>) override {
+        ADD_FAILURE() << "the guard waited for " << path;
+    }
+};
+
 TEST(DiscRequestGuard, ReachesTheDiscFileUnderItsWindowsNameAndNothingOutsideTheDisc) {
     testing_disc::TempDir t;
     t.write("disc/_html/index.htm", "i");
     t.write("disc/_html/files/pic.png", "p");
+    t.write("disc/_html/files/big.lzh", "");
     t.write("disc/_html/\xE8\xA1\xA8/a.htm", "hyou"); // 表 in UTF-8 on the disc
     t.write("outside.txt", "secret");
     t.write("linked/secret.txt", "secret");
     std::filesystem::create_directory_symlink(t.path() / "linked", t.path() / "disc/_html/out");
     ASSERT_EQ(::mkfifo(t.str("disc/_html/files/pipe.lzh").c_str(), 0600), 0);
     const std::string html = "file://" + t.str("disc/_html") + "/";
+    const std::string held = "quilcd-disc://" + t.str("disc/_html") + "/";
 
+    const HeldBackFiles provider;
     TDiscRequestGuard guard;
     using Kind = TDiscRequestGuard::Decision::Kind;
     const struct {
@@ -142,7 +161,7 @@ TEST(DiscRequestGuard, ReachesTheDiscFileUnderItsWindowsNameAndNothingOutsideThe
         {html + "%95%5C/A.HTM", Kind::Redirect, html + "%E8%A1%A8/a.htm"}, // Shift-JIS escaped
         {html + "%E8%A1%A8/a.htm", Kind::Allow, ""},
         {html + "files/missing.png", Kind::Allow, ""}, // the engine's own "not found"
-        {html + "files", Kind::Allow, ""},             // a folder the engine lists
+        {html + "files", Kind::Allow, ""},             // a folder the engine lists, at once
         {html + "files/pipe.lzh", Kind::Block, ""},    // reading it would wait forever
         {html + "..%2F..%2FOUTSIDE.TXT", Kind::Block, ""},
         {"file://" + t.str("outside.txt"), Kind::Block, ""},
@@ -151,6 +170,16 @@ TEST(DiscRequestGuard, ReachesTheDiscFileUnderItsWindowsNameAndNothingOutsideThe
         {"FILE://fileserver" + t.str("disc/_html/index.htm"), Kind::Block, ""},
         {"http://www.quillore.example/", Kind::Allow, ""},
         {"data:text/html,x", Kind::Allow, ""},
+        // A file still in the image waits under the program's scheme, whose handler sends it
+        // back to the file's address; the scheme reaches nothing else.
+        {html + "files/big.lzh", Kind::Redirect, held + "files/big.lzh"},
+        {html + "FILES/BIG.LZH?v=2", Kind::Redirect, held + "files/big.lzh?v=2"},
+        {held + "FILES/BIG.LZH", Kind::Answer, html + "files/big.lzh"},
+        {held + "index.htm", Kind::Answer, html + "index.htm"},
+        {held + "..%2F..%2FOUTSIDE.TXT", Kind::Block, ""},
+        {held + "out/secret.txt", Kind::Block, ""},
+        {held + "files/pipe.lzh", Kind::Block, ""},
+        {"quilcd-disc://fileserver" + t.str("disc/_html/index.htm"), Kind::Block, ""},
     };
     guard.SetDiscRoot(t.str("disc"));
     for (const auto& c : cases) {
@@ -159,10 +188,13 @@ TEST(DiscRequestGuard, ReachesTheDiscFileUnderItsWindowsNameAndNothingOutsideThe
         EXPECT_EQ(decision.redirectTo.toString(QUrl::FullyEncoded).toStdString(), c.redirectTo)
             << c.url;
     }
+    // The handler brings out a file, never a folder.
+    EXPECT_EQ(guard.Decide(QUrl::fromEncoded(QByteArray::fromStdString(held + "files"))).file, "");
     // Before the disc is known, no local file at all.
     guard.SetDiscRoot("");
-    EXPECT_EQ(guard.Decide(QUrl::fromEncoded(QByteArray::fromStdString(html + "index.htm"))).kind,
-              Kind::Block);
+    for (const std::string& url : {html + "index.htm", held + "index.htm"})
+        EXPECT_EQ(guard.Decide(QUrl::fromEncoded(QByteArray::fromStdString(url))).kind,
+                  Kind::Block);
 }
 
 } // namespace

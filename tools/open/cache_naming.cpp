@@ -62,11 +62,11 @@ std::string CacheEntryName(const ImageFile& image) {
     return name + '-' + hash;
 }
 
-FileLock LockCacheEntry(const std::string& entryDir) {
+FileLock LockCacheEntry(const std::string& entryDir, const std::stop_token& stop) {
     std::string folder = entryDir;
     while (!folder.empty() && folder.back() == '/')
         folder.pop_back();
-    return FileLock(folder + ".lock");
+    return FileLock(folder + ".lock", stop);
 }
 
 } // namespace disc_image

@@ -19,7 +19,8 @@ std::string CacheEntryName(const ImageFile& image);
 
 // Held while an image's folder (entryDir, ending in '/') is looked at or built, or a work folder
 // is made in it, so that two opens of one image, and an open and a large file's write, take
-// turns. The lock file lies beside the folder: NAME.lock for NAME/.
-FileLock LockCacheEntry(const std::string& entryDir);
+// turns. The lock file lies beside the folder: NAME.lock for NAME/. A wait that `stop` ends throws
+// Cancelled.
+FileLock LockCacheEntry(const std::string& entryDir, const std::stop_token& stop = {});
 
 } // namespace disc_image

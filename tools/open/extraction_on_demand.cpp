@@ -1,35 +1,40 @@
 #include "tools/open/extraction_on_demand.h"
 
 #include "content/page_files.h"
-#include "pageview/disc_file_provider.h"
 #include "pageview/native_path.h"
-#include "ui/unit1.h"
-
-#include <QApplication>
-#include <QEventLoop>
-#include <QMessageBox>
-#include <QProgressDialog>
-#include <QTimer>
+#include "tools/open/image_error.h"
+#include "tools/open/lazy_file_write.h"
+#include "tools/open/write_progress.h"
 
 #include <atomic>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <thread>
 
 namespace {
 
-constexpr int kPollMs = 20;
-constexpr auto kQuietWait = std::chrono::milliseconds(400); // no window for a quick write
-constexpr int kProgressSteps = 1000;
+constexpr int kLookMs = 50;
+
+std::string RealPath(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    const std::string resolved = real ? real : path;
+    std::free(real);
+    return resolved;
+}
 
 } // namespace
 
-struct TOnDemandExtraction::Job {
-    std::atomic<bool> done{false};
-    std::atomic<std::uint64_t> bytes{0};
+// One large file being written on a thread of its own. The thread sets `error` before `ended`,
+// and the window's thread reads it only after that.
+struct TOnDemandExtraction::Write {
+    Write(const disc_image::LazyFile& file, const QString& name, std::function<void()> cancel)
+        : progress(name, file.size, std::move(cancel)) {}
+
+    std::stop_source stop;
+    std::atomic<std::uint64_t> written{0};
+    std::atomic<bool> ended{false};
     std::string error;
+    TWriteProgress progress;
     std::thread thread;
 };
 
@@ -38,16 +43,26 @@ TOnDemandExtraction::TOnDemandExtraction(const disc_image::OpenedDisc& disc) : m
         return;
     for (const disc_image::LazyFile& file : disc.cache->lazyFiles)
         m_byPath.emplace(disc.cache->discRoot + file.path, &file);
-    SetDiscFileProvider([this](const std::string& path) { Provide(path); });
+    QObject::connect(&m_looks, &QTimer::timeout, &m_looks, [this] { Look(); });
+    SetDiscFileProvider(this);
 }
 
 TOnDemandExtraction::~TOnDemandExtraction() {
-    if (!m_byPath.empty())
-        SetDiscFileProvider({});
+    if (m_byPath.empty())
+        return;
+    SetDiscFileProvider(nullptr);
+    for (auto& [path, write] : m_writes)
+        m_stopping.push_back(std::move(write));
+    for (const std::unique_ptr<Write>& write : m_stopping)
+        write->stop.request_stop();
+    for (const std::unique_ptr<Write>& write : m_stopping)
+        write->thread.join();
 }
 
 std::vector<const disc_image::LazyFile*>
-TOnDemandExtraction::Wanted(const std::string& nativePath) const {
+TOnDemandExtraction::Unwritten(const std::string& nativePath) const {
+    if (m_byPath.empty())
+        return {};
     std::string path = nativePath;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -58,93 +73,114 @@ TOnDemandExtraction::Wanted(const std::string& nativePath) const {
         if (::stat(path.c_str(), &st) != 0)
             return {};
     }
-    if (!S_ISDIR(st.st_mode)) {
-        const auto found = m_byPath.find(path);
-        if (found == m_byPath.end()) {
-            char* real = ::realpath(path.c_str(), nullptr);
-            const std::string resolved = real ? real : path;
-            std::free(real);
-            const auto linked = m_byPath.find(resolved);
-            return linked == m_byPath.end() ? std::vector<const disc_image::LazyFile*>{}
-                                            : std::vector{linked->second};
-        }
-        return {found->second};
-    }
-    // A folder opens with everything in it.
-    char* real = ::realpath(path.c_str(), nullptr);
-    std::string folder = real ? real : path;
-    std::free(real);
-    if (folder.back() != '/')
-        folder += '/';
     std::vector<const disc_image::LazyFile*> files;
-    for (auto it = m_byPath.lower_bound(folder);
-         it != m_byPath.end() && it->first.compare(0, folder.size(), folder) == 0; ++it)
-        files.push_back(it->second);
+    if (!S_ISDIR(st.st_mode)) {
+        auto found = m_byPath.find(path);
+        if (found == m_byPath.end())
+            found = m_byPath.find(RealPath(path));
+        if (found != m_byPath.end())
+            files.push_back(found->second);
+    } else {
+        // A folder opens with everything in it.
+        std::string folder = RealPath(path);
+        if (folder.back() != '/')
+            folder += '/';
+        for (auto it = m_byPath.lower_bound(folder);
+             it != m_byPath.end() && it->first.compare(0, folder.size(), folder) == 0; ++it)
+            files.push_back(it->second);
+    }
+    std::erase_if(files, [this](const disc_image::LazyFile* file) {
+        return disc_image::IsWritten(*m_disc.cache, *file);
+    });
     return files;
 }
 
-void TOnDemandExtraction::Provide(const std::string& nativePath) {
-    for (const disc_image::LazyFile* file : Wanted(nativePath))
-        if (!disc_image::IsWritten(*m_disc.cache, *file))
-            Write(*file);
+bool TOnDemandExtraction::IsReady(const std::string& nativePath) const {
+    return Unwritten(nativePath).empty();
 }
 
-void TOnDemandExtraction::Write(const disc_image::LazyFile& file) {
-    // A page may ask for the same file again while it is being written (the wait below lets
-    // events through): that request waits for the same job.
-    std::shared_ptr<Job> job = m_running[file.path];
-    const bool mine = !job;
-    if (mine) {
-        job = std::make_shared<Job>();
-        m_running[file.path] = job;
-        job->thread = std::thread([this, job, &file] {
-            try {
-                disc_image::WriteLazyFile(*m_disc.image, *m_disc.cache, file, &job->bytes);
-            } catch (const std::exception& error) {
-                job->error = error.what();
-            }
-            job->done = true;
-        });
+void TOnDemandExtraction::Provide(const std::string& nativePath,
+                                  std::function<void(bool provided)> done) {
+    Waiter waiter{{}, std::move(done)};
+    for (const disc_image::LazyFile* file : Unwritten(nativePath)) {
+        // A file asked for again while it is written waits for the same write.
+        if (!m_writes.contains(file->path))
+            Start(*file);
+        waiter.files.insert(file->path);
     }
+    if (waiter.files.empty())
+        waiter.done(true);
+    else
+        m_waiters.push_back(std::move(waiter));
+}
 
-    const auto started = std::chrono::steady_clock::now();
-    std::unique_ptr<QProgressDialog> progress;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (job->done) {
-            loop.quit();
-            return;
+void TOnDemandExtraction::Start(const disc_image::LazyFile& file) {
+    const QString name = NativePathText(file.path.substr(file.path.rfind('/') + 1));
+    auto write = std::make_unique<Write>(file, name, [this, path = file.path] { Cancel(path); });
+    Write& w = *write;
+    w.thread = std::thread([this, &w, &file] {
+        try {
+            disc_image::WriteLazyFile(
+                *m_disc.image, *m_disc.cache, file,
+                {[&w](std::uint64_t written) { w.written = written; }, w.stop.get_token()});
+        } catch (const disc_image::Cancelled&) {
+        } catch (const std::exception& error) {
+            w.error = error.what();
         }
-        if (!progress && std::chrono::steady_clock::now() - started >= kQuietWait) {
-            const QString name = NativePathText(file.path.substr(file.path.rfind('/') + 1));
-            progress = std::make_unique<QProgressDialog>(
-                QStringLiteral("Extracting %1 from the disc image\u2026").arg(name), QString(), 0,
-                kProgressSteps, QApplication::activeWindow());
-            progress->setWindowTitle(QString::fromUtf8(kApplicationTitle));
-            progress->setWindowModality(Qt::ApplicationModal);
-            progress->setMinimumDuration(0);
-            progress->setAutoClose(false);
-            progress->show();
-        }
-        if (progress)
-            progress->setValue(static_cast<int>(job->bytes * kProgressSteps /
-                                                std::max<std::uint64_t>(file.size, 1)));
+        w.ended = true;
     });
-    poll.start(kPollMs);
-    if (!job->done)
-        loop.exec();
-    poll.stop();
-    progress.reset();
-    if (!mine)
+    m_writes.emplace(file.path, std::move(write));
+    if (!m_looks.isActive())
+        m_looks.start(kLookMs);
+}
+
+void TOnDemandExtraction::Cancel(const std::string& path) {
+    const auto running = m_writes.find(path);
+    if (running == m_writes.end())
         return;
-    job->thread.join();
-    m_running.erase(file.path);
-    if (!job->error.empty()) {
-        std::fprintf(stderr, "quilcd-open: %s\n", job->error.c_str());
-        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
-                        QString::fromStdString(job->error), QMessageBox::Ok,
-                        QApplication::activeWindow());
-        box.exec();
+    // What waits for the file fails now; the thread stops after the piece it is writing.
+    running->second->stop.request_stop();
+    m_stopping.push_back(std::move(running->second));
+    m_writes.erase(running);
+    Ended(path, false);
+}
+
+void TOnDemandExtraction::Look() {
+    std::erase_if(m_stopping, [](const std::unique_ptr<Write>& write) {
+        if (write->ended)
+            write->thread.join();
+        return write->ended.load();
+    });
+    std::vector<std::string> ended;
+    for (auto& [path, write] : m_writes) {
+        if (write->ended)
+            ended.push_back(path);
+        else
+            write->progress.Update(write->written);
     }
+    for (const std::string& path : ended) {
+        const std::unique_ptr<Write> write = std::move(m_writes.at(path));
+        m_writes.erase(path);
+        write->thread.join();
+        if (!write->error.empty())
+            TellWriteFailed(write->error);
+        Ended(path, write->error.empty());
+    }
+    if (m_writes.empty() && m_stopping.empty())
+        m_looks.stop();
+}
+
+void TOnDemandExtraction::Ended(const std::string& path, bool written) {
+    // Those called back may ask for more (a page's next file): the list is done with first.
+    std::vector<std::pair<std::function<void(bool)>, bool>> calls;
+    for (auto it = m_waiters.begin(); it != m_waiters.end();) {
+        if (!it->files.erase(path) || (written && !it->files.empty())) {
+            ++it;
+            continue;
+        }
+        calls.emplace_back(std::move(it->done), written);
+        it = m_waiters.erase(it);
+    }
+    for (auto& [done, provided] : calls)
+        done(provided);
 }

@@ -75,9 +75,15 @@ int RunOpen(int argc, char** argv, const std::function<int()>& entry) {
                      "quilcd-open: %zu entries of %s were not written: names leading out of "
                      "their folder, links leading out of the disc, devices\n",
                      disc->cache->skipped, argv[1]);
-    const TOnDemandExtraction extraction(*disc);
     // Qt reads options from its arguments; the disc's path is not for it.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
-    return RunProgram(qtArgc, qtArgv, entry, disc->programDir);
+    return RunProgram(
+        qtArgc, qtArgv,
+        [&] {
+            // Its windows and threads go before the application object and the engine.
+            const TOnDemandExtraction extraction(*disc);
+            return entry();
+        },
+        disc->programDir);
 }

@@ -3,8 +3,10 @@
 
 #include "test_images.h"
 
+#include "tools/open/cache_naming.h"
 #include "tools/open/disc_opening.h"
 #include "tools/open/image_error.h"
+#include "tools/open/lazy_file_write.h"
 #include "tools/open/work_folder.h"
 
 #include <gtest/gtest.h>
@@ -97,13 +99,59 @@ TEST(ImageForms, EveryFormOpensToTheSameDisc) {
         ASSERT_EQ(disc.cache->lazyFiles.size(), 1u);
         EXPECT_EQ(fs::file_size(large), 0u);
         EXPECT_FALSE(disc_image::IsWritten(*disc.cache, disc.cache->lazyFiles[0]));
-        std::atomic<std::uint64_t> progress{0};
-        disc_image::WriteLazyFile(*disc.image, *disc.cache, disc.cache->lazyFiles[0], &progress);
+        std::uint64_t progress = 0;
+        disc_image::WriteLazyFile(*disc.image, *disc.cache, disc.cache->lazyFiles[0],
+                                  {[&](std::uint64_t written) { progress = written; }, {}});
         EXPECT_TRUE(disc_image::IsWritten(*disc.cache, disc.cache->lazyFiles[0]));
         EXPECT_EQ(progress, kLargeSize);
         EXPECT_TRUE(ReadFile(large) == LargeBytes()) << "the installer's bytes differ";
         EXPECT_TRUE(fs::is_empty(disc.cache->entryDir + "tmp")) << "a temporary file was left";
     }
+}
+
+// A write the reader cancels, half way through its data or while another open holds the image's
+// folder, leaves the empty stand-in and nothing of its own; the next write puts the file in place.
+TEST(ImageForms, ACancelledWriteLeavesTheStandInAndNothingElse) {
+    const TempDir work;
+    WriteSmallDisc(work.path() / "source");
+    WriteFile(work.path() / "source/_html/setup.exe", LargeBytes());
+    const fs::path iso = work.path() / "disc.iso";
+    MakeIso(work.path() / "source", iso, Names::Joliet);
+    const disc_image::OpenedDisc disc =
+        disc_image::OpenDisc(iso.string(), (work.path() / "cache").string());
+    ASSERT_EQ(disc.cache->lazyFiles.size(), 1u);
+    const disc_image::LazyFile& large = disc.cache->lazyFiles[0];
+    const fs::path standIn = fs::path(disc.cache->discRoot) / large.path;
+    const fs::path tmp = disc.cache->entryDir + "tmp";
+
+    std::stop_source stop;
+    int pieces = 0;
+    EXPECT_THROW(disc_image::WriteLazyFile(*disc.image, *disc.cache, large,
+                                           {[&](std::uint64_t written) {
+                                                ++pieces;
+                                                if (written < kLargeSize)
+                                                    stop.request_stop();
+                                            },
+                                            stop.get_token()}),
+                 disc_image::Cancelled);
+    EXPECT_EQ(pieces, 1) << "the write went on after it was cancelled";
+    EXPECT_EQ(fs::file_size(standIn), 0u);
+    EXPECT_TRUE(fs::is_empty(tmp)) << "the half-written file was left";
+
+    // The lock is held here for good, so the write can only end by the stop (a wait that no stop
+    // ends would hang until the test's time is up).
+    {
+        const disc_image::FileLock held = disc_image::LockCacheEntry(disc.cache->entryDir);
+        EXPECT_THROW(
+            disc_image::WriteLazyFile(*disc.image, *disc.cache, large, {{}, stop.get_token()}),
+            disc_image::Cancelled);
+    }
+    EXPECT_EQ(fs::file_size(standIn), 0u);
+    EXPECT_TRUE(fs::is_empty(tmp));
+
+    disc_image::WriteLazyFile(*disc.image, *disc.cache, large);
+    EXPECT_TRUE(disc_image::IsWritten(*disc.cache, large));
+    EXPECT_TRUE(ReadFile(standIn) == LargeBytes()) << "the installer's bytes differ";
 }
 
 // The second open of an image reuses its folder; a changed image is another image.

@@ -2,6 +2,7 @@
 // for pixel, from a disc folder and from its images; a launch button opens the file extracted
 // from the image; a disc that cannot be shown ends with its reason.
 
+#include "open_process.h"
 #include "test_images.h"
 
 #include "browser_texts.h"
@@ -63,38 +64,6 @@ void SavePicture(const std::string& pixels, const fs::path& path) {
     for (std::size_t i = 0; i + 4 <= pixels.size(); i += 4)
         out << pixels[i + 2] << pixels[i + 1] << pixels[i];
 }
-
-// quilcd-open on one disc, with a cache and a desktop opener of the test's own.
-class OpenProcess final {
-public:
-    OpenProcess(const std::vector<std::string>& args, const std::optional<std::string>& display,
-                const fs::path& work)
-        : m_log(work / "open.log") {
-        std::vector<std::string> added{"QT_QPA_PLATFORM=xcb", "QTWEBENGINE_DISABLE_SANDBOX=1",
-                                       "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu",
-                                       "XDG_CACHE_HOME=" + (work / "cache").string(),
-                                       "PATH=" + (work / "bin").string() + ':' +
-                                           std::getenv("PATH")};
-        if (display)
-            added.push_back("DISPLAY=" + *display);
-        std::vector<std::string> argv{QUILCD_OPEN};
-        argv.insert(argv.end(), args.begin(), args.end());
-        std::error_code ignored;
-        fs::remove(m_log, ignored);
-        m_process = std::make_unique<ChildProcess>(
-            ChildOptions{argv,
-                         EnvironmentWith({"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY",
-                                          "QT_STYLE_OVERRIDE", "XDG_CACHE_HOME", "PATH"},
-                                         added),
-                         m_log, -1});
-    }
-    ChildProcess& process() { return *m_process; }
-    std::string Output() const { return ReadFile(m_log); }
-
-private:
-    fs::path m_log;
-    std::unique_ptr<ChildProcess> m_process;
-};
 
 // The desktop's opener, as the program finds it on PATH: it notes the address it was given.
 void InstallRecordingOpener(const fs::path& work) {
