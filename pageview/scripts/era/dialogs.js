@@ -23,9 +23,10 @@
       const parts = feature.split(/[:=]/);
       const name = sizes[parts[0].trim().toLowerCase()];
       const size = /^\s*([\d.]+)\s*([a-z]*)\s*$/i.exec(parts[1] || '');
-      if (name && size)
-        opened.push(name + '=' +
-                    Math.round(parseFloat(size[1]) * (pixelsPer[size[2].toLowerCase() || 'em'] || 1)));
+      if (name && size) {
+        const unit = pixelsPer[size[2].toLowerCase() || 'em'] || 1;
+        opened.push(name + '=' + Math.round(parseFloat(size[1]) * unit));
+      }
     }
     return opened.join(',');
   }
