@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 // A page view on the program's own engine and profile (its request guard, its page settings, the
@@ -42,15 +43,13 @@ protected:
     }
 
     // The script's value in the page, in the page's own world or in one of the test's own.
+    // An answer that comes after the wait gave up finds its place still there.
     QVariant Evaluate(const QString& script, quint32 world = QWebEngineScript::MainWorld) {
-        QVariant result;
-        bool answered = false;
-        view->page()->runJavaScript(script, world, [&](const QVariant& value) {
-            result = value;
-            answered = true;
-        });
-        EXPECT_TRUE(WaitFor([&] { return answered; })) << script.toStdString();
-        return result;
+        const auto answer = std::make_shared<std::optional<QVariant>>();
+        view->page()->runJavaScript(script, world,
+                                    [answer](const QVariant& value) { *answer = value; });
+        EXPECT_TRUE(WaitFor([&] { return answer->has_value(); })) << script.toStdString();
+        return answer->value_or(QVariant());
     }
 
     QImage Grab() { return view->grab().toImage().convertToFormat(QImage::Format_RGB32); }
