@@ -185,20 +185,17 @@
       styleFilterOf(element);
   }
 
-  // The sheets are read when the body begins, before any of it is drawn (the head is complete
-  // then), and again when the page has been parsed. Watching only the two top levels of the
-  // document costs nothing while the parser adds the body.
+  // The sheets are read when the body begins, before any of it is drawn or any of its scripts
+  // runs (the head is complete then), and again when the page has been parsed. Only the top two
+  // levels of the document are watched, so the parser adds the body at no cost. The first report
+  // may come when the body is already there: the parser tells only before its next script.
   new MutationObserver(function (records, observer) {
-    for (const record of records)
-      for (const node of record.addedNodes) {
-        if (node === document.documentElement) {
-          observer.observe(node, {childList: true});
-        } else if (node.tagName === 'BODY' || node.tagName === 'FRAMESET') {
-          observer.disconnect();
-          drawSheets();
-          return;
-        }
-      }
+    if (document.body) {
+      observer.disconnect();
+      drawSheets();
+    } else if (document.documentElement) {
+      observer.observe(document.documentElement, {childList: true});
+    }
   }).observe(document, {childList: true});
   document.addEventListener('DOMContentLoaded', function () {
     drawSheets();
