@@ -23,6 +23,16 @@ struct DiscPageScript {
 // DocumentReady when its document has been parsed.
 constexpr DiscPageScript kScripts[] = {
     {"era/identity.js", QWebEngineScript::DocumentCreation},
+    {"era/all_collection.js", QWebEngineScript::DocumentCreation},
+    {"era/events.js", QWebEngineScript::DocumentCreation},
+    {"era/script_for.js", QWebEngineScript::DocumentCreation},
+    {"era/style_units.js", QWebEngineScript::DocumentCreation},
+    {"era/filter_drawing.js", QWebEngineScript::DocumentCreation},
+    {"era/filters.js", QWebEngineScript::DocumentCreation},
+    {"era/dialogs.js", QWebEngineScript::DocumentCreation},
+    {"era/selection_clipboard.js", QWebEngineScript::DocumentCreation},
+    {"era/external.js", QWebEngineScript::DocumentCreation},
+    {"era/activex.js", QWebEngineScript::DocumentCreation},
     {"media/kinds.js media/flash.js", QWebEngineScript::DocumentCreation},
     {":/qtwebchannel/qwebchannel.js media/kinds.js media/old_media.js",
      QWebEngineScript::DocumentReady, QWebEngineScript::ApplicationWorld},

@@ -12,7 +12,12 @@
     browserLanguage: 'ja',
     systemLanguage: 'ja',
     userLanguage: 'ja',
-    cpuClass: 'x86'
+    cpuClass: 'x86',
+    // Names that browser did not have, and that a later page's test takes for another browser.
+    product: undefined,
+    productSub: undefined,
+    vendor: undefined,
+    vendorSub: undefined
   };
   Object.keys(identity).forEach(function (name) {
     Object.defineProperty(Navigator.prototype, name, {
