@@ -77,8 +77,8 @@ TEST_F(EraPiecesTest, EachPieceAnswersAsThatBrowserDidInDiscPagesOnly) {
          "plain true false"},
         {CONTROL("MSXML2.XMLHTTP"), "true"},
         {CONTROL("Microsoft.XMLHTTP.1.0"), "true"},
-        {CONTROL("ShockwaveFlash.ShockwaveFlash"),
-         "Automation server can't create object -2146827859"},
+        {"new ActiveXObject('ShockwaveFlash.ShockwaveFlash.7').GetVariable('$version')",
+         "WIN 9,0,0,0"},
         {CONTROL("WScript.Shell"), "Automation server can't create object -2146827859"},
         {"[navigator.product, navigator.vendor, typeof document.layers]", ",,undefined"},
     };
