@@ -111,6 +111,7 @@ void TDiscSearchWindow::SearchNow() {
         break;
     }
     m_session->Search(words, ++m_asked);
+    emit SearchStarted();
 }
 
 void TDiscSearchWindow::ShowAnswer(int number, const search::SearchOutcome& outcome) {

@@ -40,7 +40,9 @@ signals:
     // The reader chose a result: its entry (-1: only links reach it), its page from the content
     // directory, and the first word found as the page writes it.
     void ResultChosen(int node, const std::string& page, const QString& wordAsWritten);
-    // A search's results are shown (the benchmark measures up to here).
+    // The pause after typing has ended and the words are on their way to the search.
+    void SearchStarted();
+    // A search's results are shown.
     void ResultsShown();
 
 protected:
