@@ -41,7 +41,9 @@ std::string PageName(int i) {
 
 // A page of the time: Shift-JIS text in <font> soup, a script and a style, ten links on.
 std::string Page(int i) {
-    const auto sjis = [](const char* utf8) { return *content::Utf8ToCp932(utf8); };
+    const auto sjis = [](const char* utf8) {
+        return *content::Utf8ToCp932(utf8);
+    };
     const std::string text =
         sjis("この号の特集ではインターネットの始め方を紹介します。付録のｿﾌﾄをお試しください。");
     std::string page = "<HTML><HEAD><TITLE>Page " + std::to_string(i) +
@@ -50,8 +52,8 @@ std::string Page(int i) {
     if (i % kFoundEvery == 0)
         page += sjis("<P><B>ＱＵＩＬＬ</B>ｴﾃﾞｨﾀ 体験版</P>\r\n");
     for (int k = 1; k <= 10; ++k)
-        page += "<P><FONT SIZE=2 COLOR=#333366><A HREF=\"../" + PageName((i + k) % kPages) +
-                "\">" + text + "</A></FONT>\r\n";
+        page += "<P><FONT SIZE=2 COLOR=#333366><A HREF=\"../" + PageName((i + k) % kPages) + "\">" +
+                text + "</A></FONT>\r\n";
     while (page.size() < kPageBytes - 20)
         page += "<P>" + text + "<!-- " + std::to_string(page.size()) + " -->\r\n";
     return page + "</BODY></HTML>\r\n";

@@ -51,8 +51,9 @@ template <class Done> bool Spin(Done done) {
 
 void BM_WindowResults(benchmark::State& state) {
     QWidget main;
-    TDiscSearchWindow window(std::make_unique<TDiscSearchSession>(MakeSearch()),
-                             [](int) { return QStringLiteral("entry"); }, &main);
+    TDiscSearchWindow window(
+        std::make_unique<TDiscSearchSession>(MakeSearch()),
+        [](int) { return QStringLiteral("entry"); }, &main);
     window.Open();
     // The first pass, before any timing.
     if (!Spin([&] { return window.StatusText().contains(QStringLiteral("ページを検索できます")); }))

@@ -104,9 +104,11 @@ TEST(DiscSearch, FindBarAndSearchWindowFromTheKeyboard) {
 
     // The find bar: over the bottom of the page view, black as the launch strip.
     input.TypeInto(*window, "ctrl+f");
-    ASSERT_TRUE(WaitFor([&] { return PixelAt(client, pageX + 450, pageY + 594 - 10) ==
-                                      Rgb{0, 0, 0}; },
-                        10s))
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return PixelAt(client, pageX + 450, pageY + 594 - 10) == Rgb{0, 0, 0};
+        },
+        10s))
         << "Ctrl+F showed no find bar";
     type(*window, "findme");
     const auto shownIn = [&](int n) {

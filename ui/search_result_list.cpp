@@ -1,6 +1,5 @@
 #include "ui/search_result_list.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
@@ -10,9 +9,10 @@ namespace {
 constexpr int kTitleRole = Qt::UserRole;
 constexpr int kPlaceRole = Qt::UserRole + 1;
 constexpr int kSnippetRole = Qt::UserRole + 2;
-constexpr int kRowHeight = 64;
+constexpr int kMargin = 3;
 
-// Draws a row as three lines: the title, the place in the tree's colour, the snippet.
+// Draws a row as the title and the place in the tree, one line each and elided, and the snippet
+// in two lines below them.
 class TResultDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -24,26 +24,39 @@ public:
         row.text.clear();
         row.widget->style()->drawControl(QStyle::CE_ItemViewItem, &row, painter, row.widget);
         const bool selected = option.state & QStyle::State_Selected;
-        const QString text = selected ? QStringLiteral("#FFFFFF") : QStringLiteral("#000000");
-        const QString place = selected ? QStringLiteral("#E0F0E8") : QStringLiteral("#557468");
-        QTextDocument document;
-        document.setDefaultFont(option.font);
-        document.setDocumentMargin(3);
-        document.setTextWidth(option.rect.width());
-        document.setHtml(QStringLiteral("<div style=\"color:%1\"><b>%2</b><br>"
-                                        "<span style=\"color:%3\">%4</span><br>%5</div>")
-                             .arg(text, index.data(kTitleRole).toString().toHtmlEscaped(), place,
-                                  index.data(kPlaceRole).toString().toHtmlEscaped(),
-                                  index.data(kSnippetRole).toString()));
+        const QColor text = selected ? QColor(0xFF, 0xFF, 0xFF) : QColor(0, 0, 0);
+        const QColor place = selected ? QColor(0xE0, 0xF0, 0xE8) : QColor(0x55, 0x74, 0x68);
+        const QRect area = option.rect.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+        const int line = option.fontMetrics.height();
+
         painter->save();
-        painter->translate(option.rect.topLeft());
-        painter->setClipRect(QRect(QPoint(0, 0), option.rect.size()));
-        document.drawContents(painter);
+        painter->setClipRect(option.rect);
+        QFont bold = option.font;
+        bold.setBold(true);
+        painter->setFont(bold);
+        painter->setPen(text);
+        painter->drawText(QRect(area.left(), area.top(), area.width(), line), Qt::AlignLeft,
+                          QFontMetrics(bold).elidedText(index.data(kTitleRole).toString(),
+                                                        Qt::ElideRight, area.width()));
+        painter->setFont(option.font);
+        painter->setPen(place);
+        painter->drawText(QRect(area.left(), area.top() + line, area.width(), line), Qt::AlignLeft,
+                          option.fontMetrics.elidedText(index.data(kPlaceRole).toString(),
+                                                        Qt::ElideMiddle, area.width()));
+        QTextDocument snippet;
+        snippet.setDefaultFont(option.font);
+        snippet.setDocumentMargin(0);
+        snippet.setTextWidth(area.width());
+        snippet.setHtml(QStringLiteral("<div style=\"color:%1\">%2</div>")
+                            .arg(text.name(), index.data(kSnippetRole).toString()));
+        painter->translate(area.left(), area.top() + 2 * line);
+        painter->setClipRect(QRect(0, 0, area.width(), 2 * line));
+        snippet.drawContents(painter);
         painter->restore();
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        return QSize(option.rect.width(), kRowHeight);
+        return QSize(option.rect.width(), 4 * option.fontMetrics.height() + 2 * kMargin + 2);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "ui/disc_search_window.h"
 #include "ui/find_bar.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,9 +43,13 @@ protected:
     }
     void TearDown() override { ::unsetenv("XDG_CACHE_HOME"); }
 
+    // The words as an input method gives them: committed text, not keys.
     void Type(const QString& words) {
-        QTest::keyClicks(field, words);
-        ASSERT_TRUE(WaitFor([&] { return list->count() > 0; })) << window->StatusText().toStdString();
+        QInputMethodEvent commit;
+        commit.setCommitString(words);
+        QCoreApplication::sendEvent(field, &commit);
+        ASSERT_TRUE(WaitFor([&] { return list->count() > 0; }))
+            << window->StatusText().toStdString();
     }
 
     testing_disc::TempDir m_cache;

@@ -13,18 +13,18 @@
 namespace search_tool {
 namespace {
 
-struct Run {
+struct SearchRun {
     int status = -1;
     nlohmann::json report;
     std::string errors;
 };
 
-Run Search(const testing_disc::TempDisc& disc, const std::string& cache,
+SearchRun Search(const testing_disc::TempDisc& disc, const std::string& cache,
            const std::vector<std::string>& words) {
     std::vector<std::string> args{"--json", (disc.root() / "menu").string()};
     args.insert(args.end(), words.begin(), words.end());
     std::ostringstream out, err;
-    Run run;
+    SearchRun run;
     run.status = RunSearch(args, out, err, cache);
     run.errors = err.str();
     if (!out.str().empty())
@@ -72,7 +72,7 @@ TEST(PlantedWords, ExactlyThePagesThatShowTheWords) {
          "deeper/frame.htm linked.htm open.htm"},
     };
     for (const Case& c : cases) {
-        const Run run = Search(disc, cache.str(), c.words);
+        const SearchRun run = Search(disc, cache.str(), c.words);
         EXPECT_EQ(Pages(run.report), c.pages) << c.words.front();
         EXPECT_EQ(run.status, *c.pages ? kExitFound : kExitNone) << c.words.front();
         EXPECT_EQ(run.report["skipped"], 1) << "binary.htm, skipped and counted";
@@ -84,14 +84,14 @@ TEST(PlantedWords, EachResultNamesItsEntryTitleAndSnippet) {
     testing_disc::TempDisc disc;
     PlantWords(disc);
     testing_disc::TempDir cache;
-    const Run run = Search(disc, cache.str(), {"ｿﾌﾄ"});
+    const SearchRun run = Search(disc, cache.str(), {"ｿﾌﾄ"});
     ASSERT_EQ(run.report["results"].size(), 2u) << run.report.dump();
     const nlohmann::json& entity = run.report["results"][0];
     EXPECT_EQ(entity["entry"], "実体参照");
     EXPECT_EQ(entity["title"], "実体");
     EXPECT_EQ(entity["snippet"], "ソフト 共通語");
 
-    const Run linked = Search(disc, cache.str(), {"リンク先語"});
+    const SearchRun linked = Search(disc, cache.str(), {"リンク先語"});
     ASSERT_EQ(linked.report["results"].size(), 1u);
     EXPECT_TRUE(linked.report["results"][0]["entry"].is_null());
     EXPECT_EQ(linked.report["results"][0]["title"], "リンク");
