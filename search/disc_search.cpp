@@ -147,10 +147,11 @@ SearchOutcome DiscSearch::Run(const Query& query, const SearchProgress& progress
         IndexReader reader(m_indexPath);
         if (reader.state() == IndexReader::State::Fresh) {
             SearchOutcome outcome;
-            const bool whole = reader.ReadPages([&](const IndexedPage& page) {
+            const bool whole = reader.ReadPages([&](const IndexedPageView& page) {
                 if (MatchesAll(page.folded, query))
-                    outcome.results.push_back(
-                        {page.page, page.node, page.title, MakeSnippet(page.text, query)});
+                    outcome.results.push_back({std::string(page.page), page.node,
+                                               std::string(page.title),
+                                               MakeSnippet(page.text, query)});
             });
             if (whole) {
                 outcome.pages = reader.pages();

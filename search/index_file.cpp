@@ -274,7 +274,7 @@ IndexReader::~IndexReader() {
         std::fclose(m_file);
 }
 
-bool IndexReader::ReadPages(const std::function<void(const IndexedPage&)>& visit) {
+bool IndexReader::ReadPages(const std::function<void(const IndexedPageView&)>& visit) {
     if (m_state != State::Fresh)
         return false;
     const auto damaged = [this] {
@@ -295,7 +295,7 @@ bool IndexReader::ReadPages(const std::function<void(const IndexedPage&)>& visit
     XXH3_64bits_update(hash, bytes.data(), bytes.size());
     std::uint64_t at = kHeaderBytes;
     std::size_t pages = 0;
-    IndexedPage page;
+    IndexedPageView page;
     while (at < m_watchedOffset) {
         char lengthBytes[4];
         if (m_watchedOffset - at < 4 || !ReadExactly(m_file, lengthBytes, 4))
@@ -321,10 +321,10 @@ bool IndexReader::ReadPages(const std::function<void(const IndexedPage&)>& visit
         page.node = static_cast<std::int32_t>(static_cast<std::uint32_t>(*node));
         if (page.node < -1)
             return damaged();
-        page.page.assign(*name);
-        page.title.assign(*title);
-        page.text.assign(*text);
-        page.folded.assign(*folded);
+        page.page = *name;
+        page.title = *title;
+        page.text = *text;
+        page.folded = *folded;
         ++pages;
         visit(page);
     }

@@ -70,7 +70,7 @@ public:
 
     // Hands each page to `visit`, in the order they were written. False when the file turns out
     // damaged on the way (what was handed out is then not to be trusted) or was not Fresh.
-    bool ReadPages(const std::function<void(const IndexedPage&)>& visit);
+    bool ReadPages(const std::function<void(const IndexedPageView&)>& visit);
 
 private:
     State m_state = State::Missing;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace search {
 
@@ -13,6 +14,15 @@ struct IndexedPage {
     std::string folded; // the text folded for matching (search/text_fold.h)
 
     bool operator==(const IndexedPage&) const = default;
+};
+
+// The same as read from the cache: views into the reader's buffer, valid during the visit.
+struct IndexedPageView {
+    std::string_view page;
+    int node = -1;
+    std::string_view title;
+    std::string_view text;
+    std::string_view folded;
 };
 
 } // namespace search

@@ -25,7 +25,10 @@ std::vector<IndexedPage> SomePages() {
 
 std::vector<IndexedPage> ReadAll(IndexReader& reader, bool* complete = nullptr) {
     std::vector<IndexedPage> pages;
-    const bool read = reader.ReadPages([&](const IndexedPage& page) { pages.push_back(page); });
+    const bool read = reader.ReadPages([&](const IndexedPageView& page) {
+        pages.push_back({std::string(page.page), page.node, std::string(page.title),
+                         std::string(page.text), std::string(page.folded)});
+    });
     if (complete != nullptr)
         *complete = read;
     return pages;
