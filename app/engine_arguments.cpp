@@ -66,7 +66,8 @@ std::vector<std::string> EngineArguments(const std::vector<std::string>& program
         jsFlags += word.substr(kJsFlags.size()) + ' ';
         return true;
     });
-    jsFlags += "--max-old-space-size=" + std::to_string(kScriptHeapMegabytes);
+    jsFlags += std::string(kWasmLazyCompilation) +
+               " --max-old-space-size=" + std::to_string(kScriptHeapMegabytes);
     switches.push_back(std::string(kJsFlags) + jsFlags);
 
     arguments.emplace_back(kMark);

@@ -13,6 +13,10 @@
 // of it; a page that fills it ends, and the next page asked for is shown in a new process.
 inline constexpr int kScriptHeapMegabytes = 64;
 
+// The Flash player a disc page may load is 14 MB of WebAssembly. Compiled function by function as
+// a movie first calls it, instead of all at once, the movie shows sooner and the page holds less.
+inline constexpr std::string_view kWasmLazyCompilation = "--wasm-lazy-compilation";
+
 // The words of the engine's environment variable (QTWEBENGINE_CHROMIUM_FLAGS) as the engine reads
 // them: separated by spaces, with double quotes keeping spaces inside a word and dropped.
 std::vector<std::string> SplitEngineFlags(std::string_view flags);
@@ -22,6 +26,7 @@ std::vector<std::string> SplitEngineFlags(std::string_view flags);
 // `environmentFlags` (the engine would read the variable in place of all its arguments, so the
 // program reads it instead and clears it), those given after a mark among the program's
 // arguments, the sandbox off and no GPU when run as root (the sandbox cannot run as root; no GPU
-// unless the variable said otherwise), and the script heap bound, added to the V8 flags given.
+// unless the variable said otherwise), and lazy WebAssembly compilation and the script heap bound,
+// added to the V8 flags given.
 std::vector<std::string> EngineArguments(const std::vector<std::string>& programArguments,
                                          std::string_view environmentFlags, bool runAsRoot);

@@ -19,6 +19,8 @@ inline constexpr QSize kBackgroundSize{800, 600};
 
 // Columns 0-555 carry the page view and the launch strip, which cover them almost wholly.
 inline constexpr QRect kPageColumns{0, 0, 556, 600};
+// The page view, with the launch strip along its foot, framed by the page columns.
+inline constexpr QRect kPageArea{5, 3, 551, 594};
 // Columns 556-799: the right-hand column with the logos, the label, the tree and the commands.
 inline constexpr QRect kRightColumn{556, 0, 244, 600};
 

@@ -1,10 +1,12 @@
 #include "pageview/html_engine.h"
 
 #include "content/disc_confinement.h"
+#include "pageview/background_music.h"
 #include "pageview/disc_file_scheme.h"
 #include "pageview/disc_file_scheme_handler.h"
 #include "pageview/disc_page_scripts.h"
 #include "pageview/disc_request_guard.h"
+#include "pageview/player_scheme.h"
 #include "pageview/web_page_view.h"
 
 #include <QCoreApplication>
@@ -42,11 +44,14 @@ void StartHtmlEngine() {
     // The view draws through Qt Quick, which would keep its compiled shaders under the reader's
     // home (~/.cache/qtshadercache-*); the disc leaves nothing there.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    // The players' scheme is known to the engine before its first profile.
+    RegisterPlayerScheme();
     g_profile = new QWebEngineProfile(); // no storage name: off the record
     g_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     g_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     SetUpPageSettings(*g_profile->settings());
     InstallDiscPageScripts(*g_profile);
+    ServePlayerFiles(*g_profile);
     g_guard = new TDiscRequestGuard(g_profile);
     g_guard->SetDiscRoot(g_discRoot);
     g_profile->setUrlRequestInterceptor(g_guard);
@@ -62,6 +67,8 @@ void StartHtmlEngine() {
 }
 
 void StopHtmlEngine() {
+    // The music of the last page ends with the program.
+    EndBackgroundMusic();
     delete g_profile;
     g_profile = nullptr;
     g_guard = nullptr;

@@ -4,6 +4,7 @@
 #include "pageview/page_dialogs.h"
 #include "pageview/page_find.h"
 #include "pageview/page_links.h"
+#include "pageview/page_media.h"
 #include "pageview/page_process_watch.h"
 
 #include <QWebEngineHistory>
@@ -63,6 +64,7 @@ TWebPageView::TWebPageView(QWebEngineProfile* profile, QWidget* parent)
         if (PageShown)
             PageShown(m_page->url());
     });
+    new TPageMedia(*m_page); // a child of the page: its music ends with it
     m_dialogs = std::make_unique<TPageDialogs>(m_view);
     m_watch = std::make_unique<TPageProcessWatch>(m_page, *m_dialogs);
 }

@@ -1,22 +1,17 @@
-#include "browser_process.h"
-#include "browser_texts.h"
-#include "disc_copy.h"
-#include "input_driver.h"
-#include "screen_grab.h"
-#include "settled_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "window_messages.h"
-#include "x_client.h"
-#include "xvfb_server.h"
+#include "tests/support/browser_texts.h"
+#include "tests/support/session.h"
+#include "tests/support/settled_window.h"
+#include "tests/support/window_messages.h"
+#include "tests/support/window_places.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-namespace whole_program {
 namespace {
+using namespace testkit;
+using namespace std::chrono_literals;
 
 // _MOTIF_WM_HINTS: flags, functions, decorations, input mode, status. Flag 2 says the
 // decorations field is set, and decorations 0 asks for no frame and no caption bar.
@@ -28,27 +23,22 @@ constexpr uint32_t kPMaxSize = 32;
 // A normal start on a 1024x768 screen: one borderless, fixed 800x600 window centred on the
 // screen, its whole surface the skin.
 TEST(MainWindow, OpensCentredBorderlessFixedAndSkinned) {
-    const XvfbServer server(1024, 768);
-    const XClient client(server.display());
-    const WindowFinder windows(client);
-    const DiscCopy disc = CopyOfSampleDisc();
-    BrowserProcess browser(disc, server.display());
+    Session session;
+    session.Start();
+    ASSERT_TRUE(session.WaitForMainWindow(20s))
+        << "a settled window shows the issue bar's #506A44 at (" << kIssueBarX << "," << kIssueBarY
+        << ")";
+    const XClient& client = session.client();
+    const xcb_window_t window = session.window();
+    EXPECT_EQ(session.windows().ViewableCaptioned(kMainFormCaption).size(), 1u);
+    EXPECT_EQ(session.at(), (Rect{112, 84, 800, 600}));
 
-    const auto window = WaitForSettledMainWindow(client, 20s);
-    ASSERT_TRUE(window) << "no main window showing the issue bar's #506A44 at (" << kIssueBarX
-                        << "," << kIssueBarY << ") within 20 s; output:\n"
-                        << browser.Output();
-    EXPECT_EQ(windows.ViewableCaptioned(kMainFormCaption).size(), 1u);
-    const std::optional<Rect> at = windows.Geometry(*window);
-    ASSERT_TRUE(at);
-    EXPECT_EQ(*at, (Rect{112, 84, 800, 600}));
-
-    const std::vector<uint32_t> motif = client.Values32(*window, "_MOTIF_WM_HINTS");
+    const std::vector<uint32_t> motif = client.Values32(window, "_MOTIF_WM_HINTS");
     ASSERT_GE(motif.size(), 3u) << "no _MOTIF_WM_HINTS: a window manager would frame it";
     EXPECT_TRUE(motif[0] & kMwmHintsDecorations);
     EXPECT_EQ(motif[2], 0u) << "decorations asked for";
 
-    const std::vector<uint32_t> sizeHints = client.Values32(*window, "WM_NORMAL_HINTS");
+    const std::vector<uint32_t> sizeHints = client.Values32(window, "WM_NORMAL_HINTS");
     ASSERT_GE(sizeHints.size(), 9u);
     EXPECT_EQ(sizeHints[0] & (kPMinSize | kPMaxSize), kPMinSize | kPMaxSize);
     EXPECT_EQ((std::vector<uint32_t>{sizeHints[5], sizeHints[6], sizeHints[7], sizeHints[8]}),
@@ -67,50 +57,37 @@ TEST(MainWindow, OpensCentredBorderlessFixedAndSkinned) {
         {"issue bar, right of the label's text", 760, 162, {0x50, 0x6A, 0x44}},
     };
     for (const Sample& sample : samples) {
-        EXPECT_EQ(PixelAt(client, at->x + sample.x, at->y + sample.y), sample.colour)
+        EXPECT_EQ(session.Pixel({sample.x, sample.y}), sample.colour)
             << sample.what << " at (" << sample.x << "," << sample.y << ")";
     }
 }
 
-struct CloseCase final {
-    const char* how;
-    std::function<void(const XClient&, const InputDriver&, xcb_window_t, const Rect&)> close;
-};
-
 // Closing the window, by its Quit button or by the window system's request, ends the program
 // with status 0.
 TEST(MainWindow, ClosingTheWindowEndsTheProgramWithStatusZero) {
-    const CloseCase cases[] = {
+    const struct {
+        const char* how;
+        std::function<void(Session&)> close;
+    } cases[] = {
         {"Quit button",
-         [](const XClient&, const InputDriver& input, xcb_window_t, const Rect& at) {
-             input.Click(at.x + (691 + 763) / 2, at.y + (565 + 584) / 2);
+         [](Session& s) {
+             s.Click(places::Button(skin::Glyph::Quit));
          }},
         {"WM_DELETE_WINDOW",
-         [](const XClient& client, const InputDriver&, xcb_window_t window, const Rect&) {
-             RequestClose(client, window);
+         [](Session& s) {
+             RequestClose(s.client(), s.window());
          }},
     };
-    for (const CloseCase& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.how);
-        const XvfbServer server(1024, 768);
-        const XClient client(server.display());
-        const WindowFinder windows(client);
-        const InputDriver input(server.display());
-        const DiscCopy disc = CopyOfSampleDisc();
-        BrowserProcess browser(disc, server.display());
+        Session session;
+        session.Start();
+        ASSERT_TRUE(session.WaitForMainWindow(20s));
+        ASSERT_TRUE(session.program().IsRunning());
 
-        const auto window = WaitForSettledMainWindow(client, 20s);
-        ASSERT_TRUE(window) << "no painted main window within 20 s; output:\n" << browser.Output();
-        const std::optional<Rect> at = windows.Geometry(*window);
-        ASSERT_TRUE(at);
-        ASSERT_TRUE(browser.IsRunning());
-
-        test.close(client, input, *window, *at);
-        const auto status = browser.WaitForExit(10s);
-        ASSERT_TRUE(status) << "still running 10 s after the close";
-        EXPECT_EQ(*status, ExitStatus::Exited(0)) << browser.Output();
+        test.close(session);
+        EXPECT_TRUE(session.EndsWithStatusZero(10s)) << "after the close";
     }
 }
 
 } // namespace
-} // namespace whole_program

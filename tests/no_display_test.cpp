@@ -1,6 +1,4 @@
-#include "browser_process.h"
-#include "disc_copy.h"
-#include "wait.h"
+#include "tests/support/browser_process.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +6,15 @@
 #include <cctype>
 #include <string>
 
-namespace whole_program {
 namespace {
+using namespace testkit;
+using namespace std::chrono_literals;
 
 // Started where there is no X display at all (a text console, a broken session), the program
 // cannot show anything. It must say so and end with a failure status of its own, promptly, and
 // not die by a signal as a crash would.
 TEST(NoDisplay, EndsPromptlyWithAFailureStatusAndSaysWhy) {
-    const DiscCopy disc = CopyOfSampleDisc();
+    const DiscCopy disc;
     BrowserProcess browser(disc, std::nullopt);
 
     const auto status = browser.WaitForExit(10s);
@@ -30,4 +29,3 @@ TEST(NoDisplay, EndsPromptlyWithAFailureStatusAndSaysWhy) {
 }
 
 } // namespace
-} // namespace whole_program

@@ -7,17 +7,11 @@
 //
 //   build/tests/page_hostage_tests --gtest_repeat=10 | grep figures
 
-#include "child_process.h"
-#include "disc_copy.h"
-#include "error_reports.h"
-#include "input_driver.h"
-#include "screen_grab.h"
-#include "usable_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "xvfb_server.h"
-
-#include "content/tests/temp_disc.h"
+#include "tests/support/disc_lists.h"
+#include "tests/support/files.h"
+#include "tests/support/session.h"
+#include "tests/support/wait.h"
+#include "tests/support/window_places.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -32,24 +26,15 @@
 #include <sstream>
 #include <thread>
 
-namespace whole_program {
 namespace {
+using namespace testkit;
+using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::string_view kPageDialogCaption = "ページからのメッセージ"; // pageview/page_dialog.h
 // What the engine writes when a page's script heap reaches its bound.
 constexpr std::string_view kHeapLimitReport = "Reached heap limit";
-
-// Places in the window: a tree row (14 pixels each from the tree's top at y 198), the page area,
-// Back, Quit, and the start page's one launch button on a strip of one row.
-constexpr int RowY(int row) {
-    return 198 + 14 * row + 7;
-}
-constexpr int kTreeX = 640, kPageX = 280, kPageY = 200;
-constexpr int kBackX = 595 + 96 / 2, kBackY = 544 + 42 / 2;
-constexpr int kQuitX = (691 + 763) / 2, kQuitY = (565 + 584) / 2;
-constexpr int kButtonX = 5 + 176 / 2, kButtonY = 3 + 594 - 34 + 7 + 24 / 2;
 
 constexpr Rgb kStartColour{0x20, 0x40, 0xC0};
 constexpr Rgb kGreen{0x00, 0xFF, 0x00};
@@ -93,33 +78,25 @@ std::string Page(const Rgb& colour, const std::string& script = {}) {
            "\"><p>page</p><script>" + script + "</script></body></html>";
 }
 
-// The disc, laid out with the program as on the cover disc.
-struct HostageDisc final {
-    testing_disc::TempDisc source;
-    std::unique_ptr<DiscCopy> disc;
-
-    HostageDisc() {
-        std::string tree = "Pages\r\n\tStart\r\n", html = "\r\nstart.htm\r\n";
-        for (const BadPage& page : kBadPages) {
-            tree += std::string("\t") + page.name + "\r\n";
-            html += std::string(page.name) + ".htm\r\n";
-            source.write(std::string("_html/") + page.name + ".htm",
-                         Page(page.colour, page.script));
-        }
-        source.write("menu/tree.txt", tree + "\tGreen\r\n");
-        source.write("menu/html.txt", html + "green.htm\r\n");
-        // A node without a line here shows no page: every node has one, empty but the start's.
-        source.write("menu/button.txt", "\r\nstart.txt\r\n\r\n\r\n\r\n\r\n\r\n");
-        source.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
-        source.write("_html/start.htm", Page(kStartColour));
-        source.write("_html/green.htm", Page(kGreen));
-        // The start page's button writes the environment a launched program inherits.
-        source.write("_html/start.txt", "Environment\r\nenvironment.sh\r\n");
-        fs::permissions(source.write("_html/environment.sh", "#!/bin/sh\nenv > environment.txt\n"),
-                        fs::perms::owner_all);
-        disc = std::make_unique<DiscCopy>(source.root(), QUILCD_PROGRAM);
+// Under one heading the start page, the bad pages and the green one. A node without a line in
+// button.txt shows no page, so every node has one, empty but the start page's: its one button
+// writes the environment a launched program inherits.
+void WriteHostageDisc(const DiscCopy& disc) {
+    std::vector<ListEntry> entries{{"Pages"}, {"\tStart", "start.htm", "start.txt"}};
+    for (const BadPage& page : kBadPages) {
+        entries.push_back({std::string("\t") + page.name, std::string(page.name) + ".htm"});
+        disc.write(std::string("_html/") + page.name + ".htm", Page(page.colour, page.script));
     }
-};
+    entries.push_back({"\tGreen", "green.htm"});
+    WriteLists(disc.root(), entries);
+    disc.write("_html/start.htm", Page(kStartColour));
+    disc.write("_html/green.htm", Page(kGreen));
+    disc.write("_html/start.txt", "Environment\r\nenvironment.sh\r\n");
+    fs::permissions(disc.write("_html/environment.sh",
+                               "#!/bin/sh\nenv > environment.tmp && mv environment.tmp "
+                               "environment.txt\n"),
+                    fs::perms::owner_all);
+}
 
 // A process's state letter and parent as /proc tells them (state 0 when it is gone).
 std::pair<char, pid_t> StateAndParent(pid_t pid) {
@@ -162,41 +139,26 @@ double Seconds(Clock::duration duration) {
     return std::chrono::duration<double>(duration).count();
 }
 
-// The program on the disc under an X server of its own, and what a reader does with it.
-class Session final {
+// The program on the disc, and what a reader does with it, timed until the page area shows a
+// colour.
+class HostageRun final {
 public:
-    // `environment` (NAME=value) comes in place of the engine's variables of this process.
-    Session(const HostageDisc& disc, std::vector<std::string> environment)
-        : m_server(1024, 768), m_client(m_server.display()), m_windows(m_client),
-          m_input(m_server.display()), m_log(disc.disc->root() / "output.log") {
-        environment.push_back("QT_QPA_PLATFORM=xcb");
-        environment.push_back("DISPLAY=" + m_server.display());
-        m_program = std::make_unique<ChildProcess>(ChildOptions{
-            {disc.disc->program().string()},
-            EnvironmentWith({"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "QT_STYLE_OVERRIDE",
-                             "QTWEBENGINE_DISABLE_SANDBOX", "QTWEBENGINE_CHROMIUM_FLAGS"},
-                            environment),
-            m_log,
-            -1});
+    HostageRun() : m_session(1024, 768, DiscCopy::Content::Nothing) {
+        WriteHostageDisc(m_session.disc());
     }
+    Session& session() { return m_session; }
 
     // The main window, usable, showing the start page.
     ::testing::AssertionResult Open() {
-        ErrorReports reports(m_client, m_windows, m_input);
-        const auto window = WaitForUsableMainWindow(m_client, reports, 60s);
-        const auto at = window ? m_windows.Geometry(*window) : std::nullopt;
-        if (!at)
-            return ::testing::AssertionFailure() << "no usable main window; " << State();
-        m_at = *at;
+        if (const auto usable = m_session.WaitForMainWindow(60s, Session::Ready::Usable); !usable)
+            return usable;
         if (!TimeUntil([] {}, kStartColour))
             return ::testing::AssertionFailure() << "the start page did not show; " << State();
         return ::testing::AssertionSuccess();
     }
 
-    void Click(int x, int y) const { m_input.Click(m_at.x + x, m_at.y + y); }
-    std::optional<Rgb> PageColour() const {
-        return PixelAt(m_client, m_at.x + kPageX, m_at.y + kPageY);
-    }
+    void Click(QPoint point) const { m_session.Click(point); }
+    std::optional<Rgb> PageColour() const { return m_session.Pixel(places::kPage); }
     // Does what the reader does and times it until the page area shows `colour`.
     std::optional<Clock::duration> TimeUntil(const std::function<void()>& action,
                                              const Rgb& colour) const {
@@ -207,11 +169,11 @@ public:
         return Clock::now() - start;
     }
     std::optional<Clock::duration> Choose(int row, const Rgb& colour) const {
-        return TimeUntil([&] { Click(kTreeX, RowY(row)); }, colour);
+        return TimeUntil([&] { Click(places::TreeRow(row)); }, colour);
     }
 
     std::vector<xcb_window_t> Dialogs() const {
-        return m_windows.ViewableCaptioned(kPageDialogCaption);
+        return m_session.windows().ViewableCaptioned(kPageDialogCaption);
     }
     std::optional<xcb_window_t> WaitForDialog(std::chrono::milliseconds limit) const {
         return WaitFor([&] { return !Dialogs().empty(); }, limit) ? std::optional(Dialogs().front())
@@ -222,8 +184,8 @@ public:
     bool Answer(xcb_window_t dialog) const {
         return WaitFor(
             [&] {
-                m_input.TypeInto(dialog, "Return");
-                return WaitFor([&] { return !m_windows.IsViewable(dialog); }, 1s);
+                m_session.input().TypeInto(dialog, "Return");
+                return WaitFor([&] { return !m_session.windows().IsViewable(dialog); }, 1s);
             },
             20s);
     }
@@ -231,60 +193,47 @@ public:
     // Clicks Quit: how long until the program ended, and how; nullopt when it still runs.
     std::optional<std::pair<Clock::duration, ExitStatus>> Quit() {
         const auto start = Clock::now();
-        Click(kQuitX, kQuitY);
-        const auto status = m_program->WaitForExit(15s);
+        Click(places::Button(skin::Glyph::Quit));
+        const auto status = m_session.program().WaitForExit(15s);
         if (!status)
             return std::nullopt;
         return std::pair(Clock::now() - start, *status);
     }
 
-    pid_t pid() const { return m_program->pid(); }
-    bool IsRunning() { return m_program->IsRunning(); }
-    std::string Output() const {
-        std::ifstream log(m_log);
-        return std::string((std::istreambuf_iterator<char>(log)), {});
-    }
-    std::string State() {
-        return std::string(IsRunning() ? "still running" : "ended") + "; output:\n" + Output();
-    }
+    std::string Output() { return m_session.program().Output(); }
+    std::string State() { return m_session.State(); }
 
 private:
-    XvfbServer m_server;
-    XClient m_client;
-    WindowFinder m_windows;
-    InputDriver m_input;
-    fs::path m_log;
-    std::unique_ptr<ChildProcess> m_program;
-    Rect m_at;
+    Session m_session;
 };
 
 // What a reader meets on a bad page once it shows. On the first visit the alert loop's dialogs
 // are answered as they come and the memory hog is left to reach its bound; on later visits the
 // first dialog is left open and the hog is left while it fills.
-void Meet(Session& session, const BadPage& page, bool firstVisit) {
+void Meet(HostageRun& run, const BadPage& page, bool firstVisit) {
     const std::string_view name = page.name;
     if (name == "AlertLoop") {
         if (!firstVisit) {
-            ASSERT_TRUE(session.WaitForDialog(20s)) << "no dialog; " << session.State();
+            ASSERT_TRUE(run.WaitForDialog(20s)) << "no dialog; " << run.State();
             return;
         }
         int answered = 0;
-        while (const auto dialog = session.WaitForDialog(answered == 0 ? 20s : 4s)) {
+        while (const auto dialog = run.WaitForDialog(answered == 0 ? 20s : 4s)) {
             ASSERT_LE(answered, 5) << "the alert loop is not stopped";
-            ASSERT_TRUE(session.Answer(*dialog)) << "a dialog stays open after Return";
+            ASSERT_TRUE(run.Answer(*dialog)) << "a dialog stays open after Return";
             ++answered;
         }
         EXPECT_EQ(answered, 3) << "dialogs shown before the page was stopped";
         return;
     }
     if (name == "MemoryHog" && firstVisit) {
-        ASSERT_TRUE(WaitFor(
-            [&] { return session.Output().find(kHeapLimitReport) != std::string::npos; }, 30s))
-            << "the page's heap was not bounded; " << session.State();
+        ASSERT_TRUE(
+            WaitFor([&] { return run.Output().find(kHeapLimitReport) != std::string::npos; }, 30s))
+            << "the page's heap was not bounded; " << run.State();
         return;
     }
     // A click in the page: the engine asks a page's beforeunload only once the reader used it.
-    session.Click(kPageX, kPageY + 100);
+    run.Click(places::kPage);
     std::this_thread::sleep_for(1s); // the script is at work: the loop spins, the heap fills
 }
 
@@ -292,40 +241,40 @@ class PageHostage : public ::testing::TestWithParam<BadPage> {};
 
 TEST_P(PageHostage, TheGreenPageShowsAfterTheBadOneAndQuitEndsTheProgram) {
     const BadPage& page = GetParam();
-    const HostageDisc disc;
-    Session session(disc,
-                    {"QTWEBENGINE_DISABLE_SANDBOX=1", "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"});
-    ASSERT_TRUE(session.Open());
-    const auto baseline = session.Choose(kGreenRow, kGreen);
-    ASSERT_TRUE(baseline) << "green after the start page; " << session.State();
+    HostageRun run;
+    run.session().Start();
+    ASSERT_TRUE(run.Open());
+    const auto baseline = run.Choose(kGreenRow, kGreen);
+    ASSERT_TRUE(baseline) << "green after the start page; " << run.State();
 
     // The reader leaves the bad page first through the tree, then with Back (to the green page
     // before it), the second time with the alert loop's dialog open.
     std::vector<double> greenAfter;
     for (const bool firstVisit : {true, false}) {
         SCOPED_TRACE(firstVisit ? "leaving through the tree" : "leaving with Back");
-        ASSERT_TRUE(session.Choose(RowOf(page), page.colour)) << session.State();
-        Meet(session, page, firstVisit);
+        ASSERT_TRUE(run.Choose(RowOf(page), page.colour)) << run.State();
+        Meet(run, page, firstVisit);
         if (HasFatalFailure())
             return;
-        const auto green = firstVisit
-                               ? session.Choose(kGreenRow, kGreen)
-                               : session.TimeUntil([&] { session.Click(kBackX, kBackY); }, kGreen);
+        const auto green =
+            firstVisit
+                ? run.Choose(kGreenRow, kGreen)
+                : run.TimeUntil([&] { run.Click(places::Button(skin::Glyph::Back)); }, kGreen);
         ASSERT_TRUE(green) << "no green page within 20 s; colour "
-                           << session.PageColour().value_or(Rgb{}) << "; " << session.State();
+                           << run.PageColour().value_or(Rgb{}) << "; " << run.State();
         greenAfter.push_back(Seconds(*green));
-        EXPECT_TRUE(WaitFor([&] { return session.Dialogs().empty(); }, 5s))
+        EXPECT_TRUE(WaitFor([&] { return run.Dialogs().empty(); }, 5s))
             << "a dialog of the page left stays open";
     }
 
     // Quit while the bad page is at its worst (the alert loop with its dialog open).
-    ASSERT_TRUE(session.Choose(RowOf(page), page.colour)) << session.State();
-    Meet(session, page, false);
+    ASSERT_TRUE(run.Choose(RowOf(page), page.colour)) << run.State();
+    Meet(run, page, false);
     if (HasFatalFailure())
         return;
-    const auto quit = session.Quit();
-    ASSERT_TRUE(quit) << "still running 15 s after Quit; " << session.State();
-    EXPECT_EQ(quit->second, ExitStatus::Exited(0)) << session.State();
+    const auto quit = run.Quit();
+    ASSERT_TRUE(quit) << "still running 15 s after Quit; " << run.State();
+    EXPECT_EQ(quit->second, ExitStatus::Exited(0)) << run.State();
     std::printf("[figures] %s: green page %.2f s after it through the tree, %.2f s with Back "
                 "(after the start page: %.2f s; ratio %.1fx), Quit %.2f s\n",
                 page.name, greenAfter[0], greenAfter[1], Seconds(*baseline),
@@ -341,40 +290,41 @@ INSTANTIATE_TEST_SUITE_P(BadPages, PageHostage, ::testing::ValuesIn(kBadPages),
 // started with nothing of the engine in its environment: as root it switches the sandbox off
 // itself, and what it launches inherits no switch of the engine.
 TEST(PageProcess, KilledFromOutsideLeavesTheProgramRunning) {
-    const HostageDisc disc;
+    HostageRun run;
+    Session& session = run.session();
     const bool root = ::geteuid() == 0;
-    Session session(disc, root ? std::vector<std::string>{}
-                               : std::vector<std::string>{"QTWEBENGINE_DISABLE_SANDBOX=1"});
-    ASSERT_TRUE(session.Open());
+    session.Start(ProgramStart{{session.disc().program().string()},
+                               session.display(),
+                               root ? std::vector<std::string>{}
+                                    : std::vector<std::string>{"QTWEBENGINE_DISABLE_SANDBOX=1"},
+                               false});
+    ASSERT_TRUE(run.Open());
 
-    const fs::path written = disc.disc->root() / "_html/environment.txt";
-    session.Click(kButtonX, kButtonY);
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(written) && fs::file_size(written) > 0; }, 20s))
-        << "the launch button's script wrote nothing; " << session.State();
-    std::this_thread::sleep_for(200ms); // the script ends its one write
-    std::ifstream file(written);
-    const std::string inherited((std::istreambuf_iterator<char>(file)), {});
+    const fs::path written = session.disc().root() / "_html/environment.txt";
+    run.Click(places::LaunchButton(0, 1));
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(written); }, 20s))
+        << "the launch button's script wrote nothing; " << run.State();
+    const std::string inherited = ReadFile(written);
     EXPECT_EQ(inherited.find("QTWEBENGINE_CHROMIUM_FLAGS"), std::string::npos) << inherited;
     EXPECT_TRUE(!root || inherited.find("QTWEBENGINE_DISABLE_SANDBOX") == std::string::npos)
         << inherited;
 
-    const std::vector<pid_t> pages = PageProcesses(session.pid());
-    ASSERT_FALSE(pages.empty()) << "no page process found; " << session.State();
+    const std::vector<pid_t> pages = PageProcesses(session.program().process().pid());
+    ASSERT_FALSE(pages.empty()) << "no page process found; " << run.State();
     for (const pid_t page : pages)
         ::kill(page, SIGKILL);
     ASSERT_TRUE(WaitFor([&] { return std::none_of(pages.begin(), pages.end(), Running); }, 10s))
         << "the page process did not end";
-    std::this_thread::sleep_for(500ms);
-    ASSERT_TRUE(session.IsRunning()) << "ended with its page process; " << session.State();
 
-    const auto green = session.Choose(kGreenRow, kGreen);
-    ASSERT_TRUE(green) << "no green page after the kill; " << session.State();
-    const auto quit = session.Quit();
-    ASSERT_TRUE(quit) << "still running 15 s after Quit; " << session.State();
-    EXPECT_EQ(quit->second, ExitStatus::Exited(0)) << session.State();
+    // The next entry the reader chooses shows, by a program that took the loss in its stride.
+    const auto green = run.Choose(kGreenRow, kGreen);
+    ASSERT_TRUE(green) << "no green page after the kill; " << run.State();
+    ASSERT_TRUE(session.program().IsRunning()) << "ended with its page process; " << run.State();
+    const auto quit = run.Quit();
+    ASSERT_TRUE(quit) << "still running 15 s after Quit; " << run.State();
+    EXPECT_EQ(quit->second, ExitStatus::Exited(0)) << run.State();
     std::printf("[figures] KilledPageProcess: green page %.2f s after the kill, Quit %.2f s\n",
                 Seconds(*green), Seconds(quit->first));
 }
 
 } // namespace
-} // namespace whole_program

@@ -1,18 +1,15 @@
-#include "browser_process.h"
-#include "browser_texts.h"
-#include "disc_copy.h"
-#include "foreign_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "x_client.h"
-#include "xvfb_server.h"
+#include "tests/support/browser_texts.h"
+#include "tests/support/foreign_window.h"
+#include "tests/support/session.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace whole_program {
 namespace {
+using namespace testkit;
+using namespace std::chrono_literals;
 
 struct InstanceCase final {
     const char* name;
@@ -37,17 +34,16 @@ TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormTakesTheFocusAndEndsTheStar
     };
     for (const InstanceCase& test : cases) {
         SCOPED_TRACE(test.name);
-        const XvfbServer server(test.width, test.height);
-        const XClient client(server.display());
-        const WindowFinder windows(client);
+        Session session(test.width, test.height);
+        const XClient& client = session.client();
+        const WindowFinder& windows = session.windows();
         const xcb_window_t theirs = CreateCaptionedWindow(client, kMainFormCaption, test.property);
         const xcb_window_t titled =
             test.titledWindow ? CreateCaptionedWindow(client, kApplicationTitle, test.property)
                               : xcb_window_t{XCB_WINDOW_NONE};
         const xcb_window_t focused = test.titledWindow ? titled : theirs;
         ASSERT_NE(client.InputFocus(), focused);
-        const DiscCopy disc = CopyOfSampleDisc();
-        BrowserProcess browser(disc, server.display());
+        session.Start();
 
         // Watched the whole time, so that a window shown and taken down again before the exit
         // is caught too.
@@ -63,12 +59,12 @@ TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormTakesTheFocusAndEndsTheStar
                         messageBoxes.insert(window);
                     }
                 }
-                return browser.WaitForExit(0ms);
+                return session.program().WaitForExit(0ms);
             },
             10s, 10ms);
 
-        ASSERT_TRUE(status) << "still running 10 s after the start; output:\n" << browser.Output();
-        EXPECT_EQ(*status, ExitStatus::Exited(0)) << browser.Output();
+        ASSERT_TRUE(status) << "still running 10 s after the start; " << session.State();
+        EXPECT_EQ(*status, ExitStatus::Exited(0)) << session.program().Output();
         EXPECT_EQ(mainForms, std::set<xcb_window_t>{theirs})
             << "a window captioned \"" << kMainFormCaption << "\" besides the test's own";
         EXPECT_TRUE(messageBoxes.empty())
@@ -79,4 +75,3 @@ TEST(RunningInstance, AnyWindowCaptionedAsTheMainFormTakesTheFocusAndEndsTheStar
 }
 
 } // namespace
-} // namespace whole_program

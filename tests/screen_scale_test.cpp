@@ -1,15 +1,9 @@
 // The window on high-resolution screens: drawn at the scale the desktop asks for when it fits,
 // else at the largest scale that fits, with the skin's pictures drawn for that scale.
 
-#include "browser_process.h"
-#include "browser_texts.h"
-#include "disc_copy.h"
-#include "screen_grab.h"
-#include "settled_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "x_client.h"
-#include "xvfb_server.h"
+#include "tests/support/screen_grab.h"
+#include "tests/support/session.h"
+#include "tests/support/settled_window.h"
 
 #include <QImage>
 #include <QString>
@@ -20,8 +14,9 @@
 #include <string>
 #include <vector>
 
-namespace whole_program {
 namespace {
+using namespace testkit;
+using namespace std::chrono_literals;
 
 constexpr Rgb kIssueBar{0x50, 0x6A, 0x44};
 
@@ -35,19 +30,16 @@ struct ScreenCase final {
 };
 
 // Puts Xft.dpi into the root window's resources, as a desktop's settings daemon or xrdb does.
-// It stays while the client is connected.
 void SetXftDpi(const XClient& client, const char* dpi) {
-    const std::string resources = std::string("Xft.dpi:\t") + dpi + "\n";
-    xcb_change_property(client.connection(), XCB_PROP_MODE_REPLACE, client.root(),
-                        XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 8,
-                        static_cast<uint32_t>(resources.size()), resources.data());
+    client.SetText(client.root(), "RESOURCE_MANAGER", "STRING",
+                   std::string("Xft.dpi:\t") + dpi + "\n");
     client.Sync();
 }
 
 // The main window once it shows its skin at `scale`: the issue bar where the design puts it.
-std::optional<xcb_window_t> WaitForWindowAt(const XClient& client, double scale) {
-    return WaitForSteadyMainWindow(client, 30s, [&](const Rect& at) {
-        return PixelAt(client, at.x + static_cast<int>(kIssueBarX * scale),
+testing::AssertionResult WaitForWindowAt(Session& session, double scale) {
+    return session.WaitForMainWindow(30s, [&](const Rect& at) {
+        return PixelAt(session.client(), at.x + static_cast<int>(kIssueBarX * scale),
                        at.y + static_cast<int>(kIssueBarY * scale)) == kIssueBar;
     });
 }
@@ -65,26 +57,19 @@ TEST(ScreenScale, TooLargeForTheScreenTheWindowIsDrawnAtTheLargestScaleThatFits)
     };
     for (const ScreenCase& c : cases) {
         SCOPED_TRACE(c.what);
-        const XvfbServer server(c.width, c.height);
-        const XClient client(server.display());
+        Session session(c.width, c.height);
         if (c.xftDpi != nullptr) {
-            SetXftDpi(client, c.xftDpi);
+            SetXftDpi(session.client(), c.xftDpi);
         }
-        const WindowFinder windows(client);
-        const DiscCopy disc = CopyOfSampleDisc();
-        BrowserProcess browser(disc, server.display(), c.environment);
+        session.Start(c.environment);
 
-        const auto window = WaitForWindowAt(client, c.scale);
-        ASSERT_TRUE(window) << "no main window showing its skin at " << c.scale
-                            << " within 30 s; output:\n"
-                            << browser.Output();
-        const std::optional<Rect> at = windows.Geometry(*window);
-        ASSERT_TRUE(at);
-        EXPECT_EQ(at->width, Device(800, c.scale));
-        EXPECT_EQ(at->height, Device(600, c.scale));
-        EXPECT_TRUE(at->x >= 0 && at->y >= 0 && at->x + at->width <= c.width &&
-                    at->y + at->height <= c.height)
-            << "the window " << *at << " does not lie wholly on the screen";
+        ASSERT_TRUE(WaitForWindowAt(session, c.scale)) << "showing its skin at " << c.scale;
+        const Rect& at = session.at();
+        EXPECT_EQ(at.width, Device(800, c.scale));
+        EXPECT_EQ(at.height, Device(600, c.scale));
+        EXPECT_TRUE(at.x >= 0 && at.y >= 0 && at.x + at.width <= c.width &&
+                    at.y + at.height <= c.height)
+            << "the window " << at << " does not lie wholly on the screen";
     }
 }
 
@@ -119,21 +104,15 @@ TEST(ScreenScale, SkinShowsThePictureDrawnForItsScale) {
         SCOPED_TRACE(c.what);
         const QImage picture = SkinPicture(c.picture);
         ASSERT_FALSE(picture.isNull());
-        const XvfbServer server(c.width, c.height);
-        const XClient client(server.display());
-        const WindowFinder windows(client);
-        const DiscCopy disc = CopyOfSampleDisc();
-        BrowserProcess browser(disc, server.display(), c.environment);
+        Session session(c.width, c.height);
+        session.Start(c.environment);
 
-        const auto window = WaitForWindowAt(client, c.scale);
-        ASSERT_TRUE(window) << "no main window showing its skin within 30 s; output:\n"
-                            << browser.Output();
-        const std::optional<Rect> at = windows.Geometry(*window);
-        ASSERT_TRUE(at);
-        ASSERT_EQ(at->width, 800 * c.scale);
+        ASSERT_TRUE(WaitForWindowAt(session, c.scale)) << "showing its skin";
+        const Rect& at = session.at();
+        ASSERT_EQ(at.width, 800 * c.scale);
         const QRect scene(QPoint(556, 0) * c.scale, QSize(244, 153) * c.scale);
-        const std::optional<ScreenArea> shown =
-            AreaAt(client, at->x + scene.x(), at->y + scene.y(), scene.width(), scene.height());
+        const std::optional<ScreenArea> shown = AreaAt(
+            session.client(), at.x + scene.x(), at.y + scene.y(), scene.width(), scene.height());
         ASSERT_TRUE(shown);
         int differ = 0;
         int enlarged = 0;
@@ -159,4 +138,3 @@ TEST(ScreenScale, SkinShowsThePictureDrawnForItsScale) {
 }
 
 } // namespace
-} // namespace whole_program

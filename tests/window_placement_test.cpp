@@ -1,10 +1,4 @@
-#include "browser_process.h"
-#include "disc_copy.h"
-#include "settled_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "x_client.h"
-#include "xvfb_server.h"
+#include "tests/support/session.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace whole_program {
 namespace {
+using namespace testkit;
+using namespace std::chrono_literals;
 
 struct PlacementCase final {
     int width;
@@ -46,21 +41,16 @@ TEST(WindowPlacement, MaximisedOnExactly800x600AndCentredOnOtherScreens) {
     };
     for (const PlacementCase& test : cases) {
         SCOPED_TRACE(std::to_string(test.width) + "x" + std::to_string(test.height));
-        const XvfbServer server(test.width, test.height);
-        const XClient client(server.display());
-        const WindowFinder windows(client);
-        const DiscCopy disc = CopyOfSampleDisc();
-        BrowserProcess browser(disc, server.display());
+        Session session(test.width, test.height);
+        session.Start();
 
-        const auto window = WaitForSettledMainWindow(client, 20s);
-        ASSERT_TRUE(window) << "no painted main window within 20 s; output:\n" << browser.Output();
-        EXPECT_EQ(windows.Geometry(*window), test.expected);
+        ASSERT_TRUE(session.WaitForMainWindow(20s));
+        EXPECT_EQ(session.at(), test.expected);
         const std::vector<std::string> maximised{"_NET_WM_STATE_MAXIMIZED_HORZ",
                                                  "_NET_WM_STATE_MAXIMIZED_VERT"};
-        EXPECT_EQ(MaximisedMarks(client, *window),
+        EXPECT_EQ(MaximisedMarks(session.client(), session.window()),
                   test.maximised ? maximised : std::vector<std::string>{});
     }
 }
 
 } // namespace
-} // namespace whole_program

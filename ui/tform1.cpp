@@ -1,5 +1,6 @@
 #include "ui/tform1.h"
 
+#include "assets/skin_layout.h"
 #include "assets/skin_pictures.h"
 #include "content/launch_strip.h"
 #include "pageview/html_engine.h"
@@ -106,7 +107,7 @@ void TForm1::CreateComponents() {
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(5, 3, 551, 594);
+    Panel1->setGeometry(skin::kPageArea);
 
     if (!m_pageView) {
         PrepareNativeWindowForHtmlView(*this);

@@ -12,7 +12,8 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-const std::string kBound = "--max-old-space-size=" + std::to_string(kScriptHeapMegabytes);
+const std::string kBound = std::string(kWasmLazyCompilation) +
+                           " --max-old-space-size=" + std::to_string(kScriptHeapMegabytes);
 
 TEST(EngineArguments, SwitchesFollowTheMarkWithTheHeapBoundLast) {
     const struct {

@@ -1,34 +1,35 @@
 #include "skin_test_support.h"
+#include "tests/support/child_process.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QFile>
 
 namespace skin {
 namespace {
 
 using testing::LoadSkin;
 
-int RunPainter(const QStringList& arguments) {
-    QProcess painter;
-    painter.setProgram(QString::fromUtf8(QUILCD_PAINT_ASSETS));
-    painter.setArguments(arguments);
-    painter.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    painter.start();
-    if (!painter.waitForFinished(60000) || painter.exitStatus() != QProcess::NormalExit) {
-        return -1;
-    }
-    return painter.exitCode();
+// The painter's exit status, -1 when it was ended by a signal or still ran after a minute; what
+// it tells on its standard error goes into `log`.
+int RunPainter(const std::vector<std::string>& arguments, const std::filesystem::path& log) {
+    std::vector<std::string> argv{QUILCD_PAINT_ASSETS};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    const std::optional<testkit::ExitStatus> status = testkit::RunToEnd(
+        {argv, testkit::EnvironmentWith({}, {}), log, -1}, std::chrono::minutes(1));
+    return status && status->exited ? status->code : -1;
 }
 
 // The resource holds the pictures of one build; a second run must paint the same pixels, or
 // the look would change from build to build.
 TEST(Painter, PaintsTheSamePicturesOnEveryRun) {
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    ASSERT_EQ(RunPainter({out.path()}), 0);
+    const testkit::TempDir out;
+    ASSERT_EQ(RunPainter({out.str("skin")}, out.path() / "painter.log"), 0)
+        << testkit::ReadFile(out.path() / "painter.log");
+    const QDir painted(QString::fromStdString(out.str("skin")));
 
     std::vector<const char*> files{kBackgroundFile, kCreditFile, kIconFile, kExpandedMarkFile,
                                    kCollapsedMarkFile};
@@ -39,25 +40,22 @@ TEST(Painter, PaintsTheSamePicturesOnEveryRun) {
         for (const char* file : files) {
             const QString name = ScaledFile(file, scale);
             SCOPED_TRACE(name.toStdString());
-            const QImage again = QImage(QDir(out.path()).filePath(name));
+            const QImage again = QImage(painted.filePath(name));
             const QImage built = LoadSkin(ResourcePath(file, scale));
             ASSERT_FALSE(again.isNull());
             EXPECT_EQ(again.convertToFormat(QImage::Format_ARGB32),
                       built.convertToFormat(QImage::Format_ARGB32));
         }
     }
-    EXPECT_TRUE(QFile::exists(QDir(out.path()).filePath(QStringLiteral("skin.qrc"))));
+    EXPECT_TRUE(QFile::exists(painted.filePath(QStringLiteral("skin.qrc"))));
 }
 
 TEST(Painter, FailsWithoutAWritableDirectory) {
-    EXPECT_EQ(RunPainter({}), 2) << "no directory given";
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    const QString blocker = QDir(out.path()).filePath(QStringLiteral("file"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    EXPECT_EQ(RunPainter({blocker + QStringLiteral("/skin")}), 1) << "a file in the way";
+    const testkit::TempDir out;
+    EXPECT_EQ(RunPainter({}, out.path() / "painter.log"), 2) << "no directory given";
+    const std::filesystem::path blocker = out.write("file", "");
+    EXPECT_EQ(RunPainter({(blocker / "skin").string()}, out.path() / "painter.log"), 1)
+        << "a file in the way";
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "content/button_file.h"
 #include "content/content_error.h"
 
-#include "temp_disc.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ TEST(ButtonSlots, LinesFrom24OnAreIgnored) {
 }
 
 TEST(ButtonsOfNode, NoFileIsNoError) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     disc.write("_html/feature/cover.txt", "Read me\r\nfeature\\readme.txt\r\n");
     std::filesystem::create_directories(disc.root() / "_html" / "dir.txt");
     const StringList buttonList = {"", "Feature\\Cover.TXT", "soft\\util.txt", "dir.txt"};

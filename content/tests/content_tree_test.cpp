@@ -1,7 +1,7 @@
 #include "content/content_error.h"
 #include "content/content_tree.h"
 
-#include "temp_disc.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -123,7 +123,7 @@ TEST(ContentTree, IndexLookupsKindsAndChildren) {
 }
 
 TEST(LoadTreeFile, OpenErrorLeavesTheTree) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     ContentTree tree;
     BuildTree("kept\r\n", tree);
     const std::string missing = disc.programDir() + "tree.txt";

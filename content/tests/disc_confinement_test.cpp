@@ -3,7 +3,7 @@
 
 #include "content/disc_confinement.h"
 
-#include "temp_dir.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ namespace {
 
 using content::DiscRootOf;
 using content::InsideDiscRoot;
-using testing_disc::TempDir;
+using testkit::TempDir;
 
 TEST(InsideDiscRoot, ResolvesClimbsAndLinksBeforeJudging) {
     TempDir t;

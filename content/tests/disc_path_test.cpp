@@ -1,6 +1,6 @@
 #include "content/disc_path.h"
 
-#include "temp_disc.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 using content::ResolveDiscPath;
 
 TEST(ResolveDiscPath, MatchesExactlyThenIgnoringAsciiCase) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     disc.write("_html/Soft/Util.htm", "u");
     disc.write("_html/soft/util.htm", "exact"); // differs from the above only in case
     disc.write("_html/Feature/COVER.HTM", "c");
@@ -37,7 +37,7 @@ TEST(ResolveDiscPath, MatchesExactlyThenIgnoringAsciiCase) {
 }
 
 TEST(ResolveDiscPath, InvalidBytesNeverMatchAndNeverThrow) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     disc.write("_html/a.htm", "a");
     const std::string resolved = ResolveDiscPath(disc.htmlDir(), "\xFF\\a.htm");
     EXPECT_EQ(resolved.rfind(disc.htmlDir(), 0), 0u);

@@ -5,7 +5,7 @@
 #include "content/line_rule.h"
 #include "content/load_sequence.h"
 
-#include "temp_disc.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,15 +40,15 @@ struct Outcome {
     NullTarget target;
 };
 
-std::unique_ptr<Outcome> LoadDisc(const testing_disc::TempDisc& disc) {
+std::unique_ptr<Outcome> LoadDisc(const testkit::TempDisc& disc) {
     auto outcome = std::make_unique<Outcome>();
     outcome->error = content::RunLoadBlock({disc.programDir(), disc.htmlDir()}, outcome->tree,
                                            outcome->html, outcome->button, outcome->target);
     return outcome;
 }
 
-void WriteLists(const testing_disc::TempDisc& disc, const std::string& tree,
-                const std::string& html, const std::string& button) {
+void WriteLists(const testkit::TempDisc& disc, const std::string& tree, const std::string& html,
+                const std::string& button) {
     disc.write("menu/tree.txt", tree);
     disc.write("menu/html.txt", html);
     disc.write("menu/button.txt", button);
@@ -56,7 +56,7 @@ void WriteLists(const testing_disc::TempDisc& disc, const std::string& tree,
 }
 
 TEST(HostileDisc, HugeFilesLoadWhole) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     // A million lines of a 100 MB tree.txt: groups of a heading and 99 entries.
     std::string tree, html;
     tree.reserve(100'000'000);
@@ -76,7 +76,7 @@ TEST(HostileDisc, HugeFilesLoadWhole) {
 }
 
 TEST(HostileDisc, NestingThousandsOfLevelsDeep) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     std::string tree;
     constexpr int kDepth = 5'000;
     for (int level = 0; level < kDepth; ++level)
@@ -129,7 +129,7 @@ TEST(HostileDisc, RandomBytesNeverBreakTheReaders) {
 TEST(HostileDisc, BrokenFilesystemEntries) {
     const struct {
         const char* name;
-        std::function<void(const testing_disc::TempDisc&)> make;
+        std::function<void(const testkit::TempDisc&)> make;
         bool blockFails;
         int nodes;
     } cases[] = {
@@ -164,7 +164,7 @@ TEST(HostileDisc, BrokenFilesystemEntries) {
          false, 2},
     };
     for (const auto& c : cases) {
-        testing_disc::TempDisc disc;
+        testkit::TempDisc disc;
         c.make(disc);
         const auto outcome = LoadDisc(disc);
         EXPECT_EQ(outcome->error.has_value(), c.blockFails) << c.name;
@@ -173,7 +173,7 @@ TEST(HostileDisc, BrokenFilesystemEntries) {
 }
 
 TEST(HostileDisc, SymlinkLoopInTheContentDirectory) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     WriteLists(disc, "a\r\n\tb\r\n", "\r\nloop\\b.htm\r\n", "\r\nloop\\loop\\b.txt\r\n");
     std::filesystem::create_directory_symlink(disc.root() / "_html/loop",
                                               disc.root() / "_html/loop");
@@ -183,13 +183,14 @@ TEST(HostileDisc, SymlinkLoopInTheContentDirectory) {
 }
 
 TEST(HostileDisc, ButtonFilesOfEveryLength) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     const std::string longText(2000, 'x');
     for (int lines : {0, 1, 23, 24, 25, 10'000}) {
         std::string text;
         for (int i = 0; i < lines; ++i)
             text += (i % 2 == 0 ? "caption " + longText : "target\\" + longText) + "\r\n";
-        const std::string path = disc.write("_html/b" + std::to_string(lines) + ".txt", text);
+        const std::string path =
+            disc.write("_html/b" + std::to_string(lines) + ".txt", text).string();
         const content::ButtonSlots slots = content::ReadButtonFile(path);
         int used = 0;
         for (const auto& slot : slots)

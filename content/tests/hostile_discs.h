@@ -5,12 +5,14 @@
 // disc out under a root holding menu/ and _html/; it replaces the list files and the content
 // directory that were there and leaves anything else in menu/ (the program) alone.
 
+#include "content/tests/old_media_files.h"
+#include "tests/support/files.h"
+
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -23,12 +25,7 @@ namespace fs = std::filesystem;
 
 // Writes bytes to a path relative to the disc root, making its directories.
 inline void Write(const fs::path& root, const fs::path& relative, std::string_view bytes) {
-    const fs::path path = root / relative;
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
+    testkit::WriteFile(root / relative, bytes);
 }
 
 // The lines as an editor on Windows saves them: each ended by CR LF.
@@ -249,6 +246,58 @@ inline void NulInTree(const fs::path& root) {
     Write(root, "menu/tree.txt", std::string_view(kTree, sizeof kTree - 1));
     Write(root, "menu/html.txt", CrLf({"p.htm", "", ""}));
     Write(root, "menu/button.txt", CrLf({"b.txt", "", ""}));
+}
+
+// ---- Old media ----
+
+// Flash movies and MIDI music that no player should choke on, on both pages of the small disc in
+// every form a page of the day used: corrupted (bytes flipped after the header), truncated,
+// random bytes under the right name, and 100 MB ones.
+inline constexpr std::size_t kHugeMediaBytes = 100'000'000;
+
+inline void BrokenMedia(const fs::path& root) {
+    WriteSmallDisc(root);
+    std::mt19937 random(kRandomSeed);
+    std::string noise(256 * 1024, '\0');
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    const auto corrupted = [](std::string bytes) {
+        for (std::size_t i = 12; i < bytes.size(); i += 3)
+            bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
+        return bytes;
+    };
+    const std::string movie = old_media_files::FlashMovie(200, 100, {0, 0, 255}, {255, 0, 0});
+    const std::string song = old_media_files::MidiSong();
+    const std::pair<const char*, std::string> files[] = {
+        {"corrupted.swf", corrupted(movie)},
+        {"truncated.swf", movie.substr(0, movie.size() / 2)},
+        {"random.swf", noise},
+        {"corrupted.mid", corrupted(song)},
+        {"truncated.mid", song.substr(0, song.size() / 2)},
+        {"random.mid", noise},
+    };
+    std::string page = "<html><body>";
+    for (const auto& [name, bytes] : files) {
+        Write(root, std::string("_html/media/") + name, bytes);
+        page += std::string("<embed src=\"media/") + name + "\" width=\"120\" height=\"60\">";
+    }
+    // The huge ones: a movie whose header claims all of it, music after which 100 MB follow.
+    std::string huge = movie;
+    huge.resize(kHugeMediaBytes, '\0');
+    huge.replace(4, 4, old_media_files::U32(static_cast<std::uint32_t>(kHugeMediaBytes)));
+    Write(root, "_html/media/huge.swf", huge);
+    huge.replace(0, song.size(), song);
+    Write(root, "_html/media/huge.mid", huge);
+    huge.clear();
+    huge.shrink_to_fit();
+    Write(root, "_html/p.htm",
+          page + "<object classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" width=\"120\" "
+                 "height=\"60\"><param name=\"movie\" value=\"media/huge.swf\"></object>"
+                 "<bgsound src=\"media/huge.mid\" loop=\"infinite\"></body></html>");
+    Write(root, "_html/q.htm",
+          "<html><body><embed src=\"media/random.swf\" width=\"120\" height=\"60\">"
+          "<bgsound src=\"media/corrupted.mid\" loop=\"infinite\"><embed src=\"media/random.mid\" "
+          "hidden=\"true\" autostart=\"true\"></body></html>");
 }
 
 // ---- File system ----

@@ -1,6 +1,7 @@
 #include "content/load_sequence.h"
 
-#include "temp_disc.h"
+#include "tests/support/example_disc.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -39,20 +40,9 @@ private:
 
 // The disc of the worked example.
 struct ExampleDisc {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     DiscDirs dirs{disc.programDir(), disc.htmlDir()};
-    ExampleDisc() {
-        disc.write("menu/tree.txt",
-                   "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
-        disc.write("menu/html.txt",
-                   "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\r\n\r\nsoft\\util.htm\r\n");
-        disc.write("menu/button.txt", "\r\nfeature\\cover.txt\r\n\r\n\r\nsoft\\util.txt\r\n");
-        disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
-        disc.write("_html/feature/cover.htm", "<html></html>");
-        disc.write("_html/feature/cover.txt",
-                   "Install the viewer\r\nfeature\\viewer\\setup.exe\r\nRead "
-                   "me\r\nfeature\\readme.txt\r\n");
-    }
+    ExampleDisc() { testkit::WriteExampleDisc(disc.root()); }
 };
 
 struct LoadRun {
@@ -92,7 +82,7 @@ TEST(LoadSequence, FailuresEndTheBlockSilently) {
     const std::string listIndex0 = "リストのインデックスが範囲を超えています (0)";
     const struct {
         const char* name;
-        std::function<void(testing_disc::TempDisc&)> change;
+        std::function<void(testkit::TempDisc&)> change;
         Calls calls;
         std::string startError;
     } cases[] = {
@@ -158,7 +148,7 @@ TEST(LoadSequence, FailuresEndTheBlockSilently) {
 
 TEST(LoadSequence, OpenHtmIsTheStartWhateverItsCase) {
     ExampleDisc example;
-    const std::string page = example.disc.write("_html/OPEN.HTM", "<html></html>");
+    const std::string page = example.disc.write("_html/OPEN.HTM", "<html></html>").string();
     const LoadRun run = Load(example.dirs);
     EXPECT_EQ(run.calls.back(), "page " + page);
 }

@@ -1,7 +1,7 @@
 #include "content/disc_confinement.h"
 #include "content/page_files.h"
 
-#include "temp_dir.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(PercentDecode, DecodesWellFormedEscapesOnly) {
 }
 
 TEST(FindPageFile, AsWrittenThenIgnoringCaseThenAsShiftJis) {
-    testing_disc::TempDir t;
+    testkit::TempDir t;
     t.write("disc/_html/files/pic.png", "p");
     t.write("disc/_html/Soft/Util.htm", "u");
     t.write("disc/_html/soft/util.htm", "exact");

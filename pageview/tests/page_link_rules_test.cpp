@@ -1,10 +1,10 @@
 // The page view's rules for the links of older discs, and which disc file a page's request
 // reaches: no engine, no display.
 
-#include "content/tests/temp_dir.h"
 #include "pageview/disc_file_provider.h"
 #include "pageview/disc_request_guard.h"
 #include "pageview/page_link_rules.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -135,7 +135,7 @@ public:
 };
 
 TEST(DiscRequestGuard, ReachesTheDiscFileUnderItsWindowsNameAndNothingOutsideTheDisc) {
-    testing_disc::TempDir t;
+    testkit::TempDir t;
     t.write("disc/_html/index.htm", "i");
     t.write("disc/_html/files/pic.png", "p");
     t.write("disc/_html/files/big.lzh", "");

@@ -1,24 +1,23 @@
 #include "platform/shell_open.h"
 
 #include "platform/start_environment.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
-#include <chrono>
-#include <thread>
 #include <vector>
 
 namespace {
+using namespace std::chrono_literals;
 
 class ShellOpen : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
         platform::SetDesktopOpenerForTesting([this](const QUrl& url) { m_opened.push_back(url); });
         // As the program starts: the reader's environment is kept, then the program sets the
         // scale it draws at for itself. What it starts must not inherit that scale.
@@ -41,7 +40,12 @@ protected:
         ASSERT_TRUE(file.setPermissions(permissions));
     }
 
-    QTemporaryDir m_dir;
+    // A path in a folder of the test's own.
+    QString Path(const QString& name = {}) const {
+        return QString::fromStdString(m_dir.str(name.toStdString()));
+    }
+
+    const testkit::TempDir m_dir;
     std::vector<QUrl> m_opened;
     const QByteArray m_path = qgetenv("PATH");
 };
@@ -51,8 +55,8 @@ const QString kHostileName =
     QStringLiteral("-launch 'single' \"double\";\n$(touch x) `touch x` 起動.sh");
 
 TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell) {
-    const QString scriptDir = m_dir.filePath(QStringLiteral("scripts 日本"));
-    const QString workDir = m_dir.filePath(QStringLiteral("work dir; $(touch x)"));
+    const QString scriptDir = Path(QStringLiteral("scripts 日本"));
+    const QString workDir = Path(QStringLiteral("work dir; $(touch x)"));
     ASSERT_TRUE(QDir().mkpath(scriptDir));
     ASSERT_TRUE(QDir().mkpath(workDir));
     const QString script = scriptDir + QLatin1Char('/') + kHostileName;
@@ -66,15 +70,12 @@ TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell)
     platform::ShellOpenFile(script, workDir);
 
     const QString marker = workDir + QStringLiteral("/launched.txt");
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!QFileInfo::exists(marker) && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    testkit::WaitFor([&] { return QFileInfo::exists(marker); }, 10s);
     QFile record(marker);
     ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << "the script did not run in its directory";
     EXPECT_EQ(record.readAll().toStdString(), "0\n" + script.toStdString() + "\nunset");
     EXPECT_FALSE(QFileInfo::exists(scriptDir + QStringLiteral("/launched.txt")));
-    for (const QString& dir : {workDir, scriptDir, m_dir.path(), QDir::currentPath()}) {
+    for (const QString& dir : {workDir, scriptDir, Path(), QDir::currentPath()}) {
         EXPECT_FALSE(QFileInfo::exists(dir + QStringLiteral("/x")))
             << "a shell ran in " << dir.toStdString();
     }
@@ -87,8 +88,8 @@ TEST_F(ShellOpen, StartsExactlyThatExecutableInTheWorkingDirectoryWithoutAShell)
 // given and the scale factor in its environment.
 TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
     platform::SetDesktopOpenerForTesting({});
-    const QString bin = m_dir.filePath(QStringLiteral("bin"));
-    const QString record = m_dir.filePath(QStringLiteral("xdg-open.txt"));
+    const QString bin = Path(QStringLiteral("bin"));
+    const QString record = Path(QStringLiteral("xdg-open.txt"));
     ASSERT_TRUE(QDir().mkpath(bin));
     Write(bin + QStringLiteral("/xdg-open"),
           "#!/bin/sh\n{ pwd -P; printf '%s\\n' \"${QT_SCALE_FACTOR-unset}\" \"$#\" \"$@\"; } > '" +
@@ -96,7 +97,7 @@ TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
               "'\n",
           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", QFile::encodeName(bin) + ':' + m_path);
-    const QString workDir = m_dir.filePath(QStringLiteral("work dir; $(touch x)"));
+    const QString workDir = Path(QStringLiteral("work dir; $(touch x)"));
     ASSERT_TRUE(QDir().mkpath(workDir));
 
     enum class Kind { File, Folder, Missing, Address };
@@ -117,7 +118,7 @@ TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString target = m_dir.filePath(c.name);
+        const QString target = Path(c.name);
         if (c.kind == Kind::File) {
             Write(target, "#!/bin/sh\ntouch ran\n", QFile::ReadOwner | QFile::WriteOwner);
         } else if (c.kind == Kind::Folder) {
@@ -131,10 +132,7 @@ TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
         else
             platform::ShellOpenFile(target, workDir);
 
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!QFileInfo::exists(record) && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        testkit::WaitFor([&] { return QFileInfo::exists(record); }, 10s);
         QFile recorded(record);
         ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "xdg-open was not started";
         const QString startedIn = c.kind == Kind::Address ? QDir::current().canonicalPath()
@@ -144,7 +142,7 @@ TEST_F(ShellOpen, HandsEverythingElseToXdgOpenInTheWorkingDirectory) {
                    address.toString(QUrl::FullyEncoded) + QStringLiteral("\n"))
                       .toStdString());
     }
-    for (const QString& dir : {workDir, m_dir.path(), QDir::currentPath()}) {
+    for (const QString& dir : {workDir, Path(), QDir::currentPath()}) {
         EXPECT_FALSE(QFileInfo::exists(dir + QStringLiteral("/x")))
             << "a shell ran in " << dir.toStdString();
     }

@@ -1,6 +1,6 @@
 #include "platform/window_lookup.h"
 
-#include "x11_test_display.h"
+#include "tests/support/x_client.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +23,7 @@ const QString kCaption = QStringLiteral("Quillore CD-ROM Browser Main Form");
 
 class WindowLookup : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_display.isOpen()) << "needs an X server (xvfb-run)"; }
-
-    platform_test::TestDisplay m_display;
+    const testkit::XClient m_display; // $DISPLAY: the test command's xvfb-run
 };
 
 TEST_F(WindowLookup, MatchesTheWholeCaptionInEachFormAWindowCarriesIt) {
@@ -68,71 +66,71 @@ TEST_F(WindowLookup, MatchesTheWholeCaptionInEachFormAWindowCarriesIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const xcb_window_t other = m_display.createWindow(m_display.root());
-        m_display.setText(other, "WM_NAME", "STRING", "Some other program");
-        const xcb_window_t window = m_display.createWindow(m_display.root());
-        m_display.setText(window, c.property, c.type, c.bytes);
-        m_display.sync();
+        const xcb_window_t other = m_display.CreateWindow(m_display.root());
+        m_display.SetText(other, "WM_NAME", "STRING", "Some other program");
+        const xcb_window_t window = m_display.CreateWindow(m_display.root());
+        m_display.SetText(window, c.property, c.type, c.bytes);
+        m_display.Sync();
 
         const std::optional<WindowHandle> expected =
             c.found ? std::optional(WindowHandle{window}) : std::nullopt;
         EXPECT_EQ(FindTopLevelWindow(c.lookedFor), expected);
 
-        m_display.destroyWindow(window);
-        m_display.destroyWindow(other);
-        m_display.sync();
+        m_display.DestroyWindow(window);
+        m_display.DestroyWindow(other);
+        m_display.Sync();
     }
 }
 
 TEST_F(WindowLookup, NetWmNameIsTheCaptionWhenAWindowHasBoth) {
-    const xcb_window_t window = m_display.createWindow(m_display.root());
-    m_display.setText(window, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
-    m_display.setText(window, "_NET_WM_NAME", "UTF8_STRING", "Renamed");
-    m_display.sync();
+    const xcb_window_t window = m_display.CreateWindow(m_display.root());
+    m_display.SetText(window, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
+    m_display.SetText(window, "_NET_WM_NAME", "UTF8_STRING", "Renamed");
+    m_display.Sync();
 
     EXPECT_EQ(FindTopLevelWindow(kCaption), std::nullopt);
     EXPECT_EQ(FindTopLevelWindow(QStringLiteral("Renamed")), WindowHandle{window});
 }
 
 TEST_F(WindowLookup, FindsNothingOnceTheWindowIsDestroyed) {
-    const xcb_window_t window = m_display.createWindow(m_display.root());
-    m_display.setText(window, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
-    m_display.sync();
+    const xcb_window_t window = m_display.CreateWindow(m_display.root());
+    m_display.SetText(window, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
+    m_display.Sync();
     ASSERT_EQ(FindTopLevelWindow(kCaption), WindowHandle{window});
 
-    m_display.destroyWindow(window);
-    m_display.sync();
+    m_display.DestroyWindow(window);
+    m_display.Sync();
     EXPECT_EQ(FindTopLevelWindow(kCaption), std::nullopt);
 }
 
 // A reparenting manager: root > frame > decoration > client, the client marked with WM_STATE.
 TEST_F(WindowLookup, FindsTheManagedClientInsideItsFrames) {
-    const xcb_window_t frame = m_display.createWindow(m_display.root());
-    const xcb_window_t decoration = m_display.createWindow(frame);
-    const xcb_window_t client = m_display.createWindow(decoration);
-    m_display.setValues32(client, "WM_STATE", m_display.atom("WM_STATE"), {1, XCB_WINDOW_NONE});
-    m_display.setText(client, "_NET_WM_NAME", "UTF8_STRING", "Quillore CD-ROM Browser Main Form");
+    const xcb_window_t frame = m_display.CreateWindow(m_display.root());
+    const xcb_window_t decoration = m_display.CreateWindow(frame);
+    const xcb_window_t client = m_display.CreateWindow(decoration);
+    m_display.SetValues32(client, "WM_STATE", m_display.Atom("WM_STATE"), {1, XCB_WINDOW_NONE});
+    m_display.SetText(client, "_NET_WM_NAME", "UTF8_STRING", "Quillore CD-ROM Browser Main Form");
     // A child window of some program carries the caption too, but is no top-level window.
-    const xcb_window_t plain = m_display.createWindow(m_display.root());
-    const xcb_window_t child = m_display.createWindow(plain);
-    m_display.setText(child, "WM_NAME", "STRING", "Quillore CD-ROM Browser");
-    m_display.sync();
+    const xcb_window_t plain = m_display.CreateWindow(m_display.root());
+    const xcb_window_t child = m_display.CreateWindow(plain);
+    m_display.SetText(child, "WM_NAME", "STRING", "Quillore CD-ROM Browser");
+    m_display.Sync();
 
     EXPECT_EQ(FindTopLevelWindow(kCaption), WindowHandle{client});
     EXPECT_EQ(FindTopLevelWindow(QStringLiteral("Quillore CD-ROM Browser")), std::nullopt);
 }
 
 TEST_F(WindowLookup, TakesTheWindowManagersClientListWhenThereIsOne) {
-    const xcb_window_t gone = m_display.createWindow(m_display.root());
-    m_display.destroyWindow(gone);
-    const xcb_window_t frame = m_display.createWindow(m_display.root());
-    const xcb_window_t listed = m_display.createWindow(frame);
-    m_display.setText(listed, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
+    const xcb_window_t gone = m_display.CreateWindow(m_display.root());
+    m_display.DestroyWindow(gone);
+    const xcb_window_t frame = m_display.CreateWindow(m_display.root());
+    const xcb_window_t listed = m_display.CreateWindow(frame);
+    m_display.SetText(listed, "WM_NAME", "STRING", "Quillore CD-ROM Browser Main Form");
     // Not managed, so not a client: a manager's own window, say.
-    const xcb_window_t unlisted = m_display.createWindow(m_display.root());
-    m_display.setText(unlisted, "WM_NAME", "STRING", "Unmanaged");
-    m_display.setValues32(m_display.root(), "_NET_CLIENT_LIST", XCB_ATOM_WINDOW, {gone, listed});
-    m_display.sync();
+    const xcb_window_t unlisted = m_display.CreateWindow(m_display.root());
+    m_display.SetText(unlisted, "WM_NAME", "STRING", "Unmanaged");
+    m_display.SetValues32(m_display.root(), "_NET_CLIENT_LIST", XCB_ATOM_WINDOW, {gone, listed});
+    m_display.Sync();
 
     EXPECT_EQ(FindTopLevelWindow(kCaption), WindowHandle{listed});
     EXPECT_EQ(FindTopLevelWindow(QStringLiteral("Unmanaged")), std::nullopt);

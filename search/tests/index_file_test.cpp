@@ -1,7 +1,7 @@
 // The search's file in the cache: read back as written, stale when the disc changed, never
 // trusted when damaged, and nothing left behind when it cannot be written.
 
-#include "content/tests/temp_dir.h"
+#include "tests/support/temp_folder.h"
 #include "search/index_file.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ void WriteIndex(const std::string& path, const std::vector<WatchedFile>& watched
 }
 
 TEST(IndexFile, ReadsBackWhatWasWrittenWhileTheDiscIsUnchanged) {
-    testing_disc::TempDir dir;
+    testkit::TempDir dir;
     const fs::path page = dir.write("disc/page.htm", "<p>page</p>");
     const std::string path = dir.str("disc.index");
     WriteIndex(path, {{page.string(), StateOf(page.string())},
@@ -63,7 +63,7 @@ TEST(IndexFile, ReadsBackWhatWasWrittenWhileTheDiscIsUnchanged) {
 }
 
 TEST(IndexFile, AChangedPageAFileAddedOrAStartPageThatAppearedMakeItStale) {
-    testing_disc::TempDir dir;
+    testkit::TempDir dir;
     const std::string page = dir.write("disc/page.htm", "<p>page</p>").string();
     const std::string folder = dir.str("disc");
     const std::string startPage = dir.str("disc/open.htm");
@@ -87,7 +87,7 @@ TEST(IndexFile, AChangedPageAFileAddedOrAStartPageThatAppearedMakeItStale) {
 }
 
 TEST(IndexFile, EveryDamageIsNoticed) {
-    testing_disc::TempDir dir;
+    testkit::TempDir dir;
     const std::string path = dir.str("disc.index");
     const auto put = [&](const std::string& bytes) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
@@ -129,13 +129,13 @@ TEST(IndexFile, EveryDamageIsNoticed) {
 TEST(IndexFile, ACacheThatCannotBeWrittenRefusesAtOnce) {
     // A cache folder that is a file (root writes into any folder, so this is the case the tests
     // can make whoever runs them).
-    testing_disc::TempDir dir;
+    testkit::TempDir dir;
     dir.write("cache", "not a folder");
     EXPECT_THROW(IndexWriter(dir.str("cache/disc.index")), std::runtime_error);
 }
 
 TEST(IndexFile, AWriterThatNeverFinishesLeavesNothing) {
-    testing_disc::TempDir dir;
+    testkit::TempDir dir;
     {
         IndexWriter writer(dir.str("disc.index"));
         writer.Add(SomePages()[0]);

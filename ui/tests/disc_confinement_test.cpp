@@ -5,10 +5,13 @@
 
 #include "pageview/html_engine.h"
 #include "platform/shell_open.h"
+#include "shared_state_scope.h"
+#include "tests/support/child_process.h"
+#include "tests/support/disc_lists.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 #include "ui/contents_tree_view.h"
-#include "ui/show_exception.h"
 #include "ui/tform1.h"
-#include "ui/unit1.h"
 #include "wait_for.h"
 
 #include <QApplication>
@@ -19,7 +22,6 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
@@ -40,35 +42,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh directory (resolved, so that paths built on it are what the rule compares), removed
-// with everything in it.
-class TempDir final {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "quilcd-guard-XXXXXX").string();
-        m_path = fs::canonical(::mkdtemp(pattern.data()));
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const fs::path& path() const { return m_path; }
-    std::string str(const std::string& relative = {}) const {
-        return relative.empty() ? m_path.string() : (m_path / relative).string();
-    }
-    fs::path write(const std::string& relative, const std::string& bytes) const {
-        const fs::path file = m_path / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-
-private:
-    fs::path m_path;
-};
+using testkit::TempDir;
 
 QString Text(const std::string& bytes) {
     return QString::fromStdString(bytes);
@@ -81,10 +55,8 @@ QString Text(const std::string& bytes) {
 class HostileDisc final {
 public:
     HostileDisc() {
-        m_dir.write("disc/menu/tree.txt", "Pages\r\n\tHostile\r\n\tSecond\r\n");
-        m_dir.write("disc/menu/html.txt", "\r\nhostile.htm\r\nsecond.htm\r\n");
-        m_dir.write("disc/menu/button.txt", "\r\n\r\n\r\n");
-        m_dir.write("disc/menu/init.txt", "1999 Vol.5 No.12\r\n");
+        testkit::WriteLists(m_dir.path() / "disc",
+                            {{"Pages"}, {"\tHostile", "hostile.htm"}, {"\tSecond", "second.htm"}});
         m_dir.write("disc/_html/second.htm", "<html><head><title>second</title></head></html>");
         m_dir.write("disc/_html/setup.exe", std::string("MZ\x90\0\3\0\0\0", 8));
         WriteSet("disc/_html/inside", "INSIDE");
@@ -219,12 +191,7 @@ class RealViewTest : public testing::Test {
 protected:
     void ShowDisc(const std::string& programDir, const std::string& htmlDir,
                   const QString& startTitle) {
-        ProgramDir = programDir;
-        HtmlDir = htmlDir;
-        HtmlList = std::make_unique<content::StringList>();
-        ButtonList = std::make_unique<content::StringList>();
-        NavFromBrowser = false;
-        SetErrorReportSinkForTesting([this](const QString& text) { reports << text; });
+        state.emplace(programDir, htmlDir, &reports);
         form = std::make_unique<TForm1>();
         form->show();
         view = qobject_cast<QWebEngineView*>(form->WebBrowser);
@@ -241,9 +208,6 @@ protected:
     void TearDown() override {
         form.reset();
         EXPECT_TRUE(reports.isEmpty()) << reports.join(QLatin1Char('\n')).toStdString();
-        SetErrorReportSinkForTesting(nullptr);
-        HtmlList.reset();
-        ButtonList.reset();
     }
 
     QVariant Evaluate(const QString& script, QWebEngineView* in = nullptr) {
@@ -302,6 +266,7 @@ protected:
     }
 
     QStringList reports;
+    std::optional<SharedStateScope> state; // declared before the window: it outlives it
     std::unique_ptr<TForm1> form;
     QWebEngineView* view = nullptr;
     std::map<QUrl, int> failures; // failed loads of the view's page, by address: the error code
@@ -472,10 +437,8 @@ TEST_F(RealViewOnHostileDisc, NothingThePageDoesStartsAProgramOrSavesAFile) {
 class OlderDisc final {
 public:
     OlderDisc() {
-        m_dir.write("disc/menu/tree.txt", "Pages\r\n\tLinks\r\n\tSecond\r\n");
-        m_dir.write("disc/menu/html.txt", "\r\nlinks.htm\r\nsecond.htm\r\n");
-        m_dir.write("disc/menu/button.txt", "\r\n\r\n\r\n");
-        m_dir.write("disc/menu/init.txt", "1999 Vol.5 No.12\r\n");
+        testkit::WriteLists(m_dir.path() / "disc",
+                            {{"Pages"}, {"\tLinks", "links.htm"}, {"\tSecond", "second.htm"}});
         m_dir.write("disc/_html/links.htm", LinksPage());
         m_dir.write("disc/_html/second.htm", "<html><head><title>second</title></head></html>");
         m_dir.write("disc/_html/shot.htm", "<html><head><title>shot</title></head></html>");
@@ -678,11 +641,7 @@ TEST_F(RealViewOnOlderDisc, WhatThePageStartsByItselfOrWhatLiesOffTheDiscGoesToN
 // Shows a disc's pages in the window as the program does, from start-up to shutdown, in a
 // process of its own started by the test below; the exit code says whether all pages showed.
 int ShowPagesAndQuit(const std::string& discRoot) {
-    ProgramDir = discRoot + "/menu/";
-    HtmlDir = discRoot + "/_html/";
-    HtmlList = std::make_unique<content::StringList>();
-    ButtonList = std::make_unique<content::StringList>();
-    SetErrorReportSinkForTesting([](const QString&) {});
+    const SharedStateScope state(discRoot + "/menu/", discRoot + "/_html/");
     StartHtmlEngine();
     int shown = 0;
     {
@@ -698,17 +657,14 @@ int ShowPagesAndQuit(const std::string& discRoot) {
         form.close();
     }
     StopHtmlEngine();
-    HtmlList.reset();
-    ButtonList.reset();
     return shown == 3 ? 0 : 1;
 }
 
 TEST(ReadersHome, ShowingADiscWritesNothingThere) {
     TempDir disc, home;
-    disc.write("menu/tree.txt", "Pages\r\n\tOne\r\n\tTwo\r\n\tThree\r\n");
-    disc.write("menu/html.txt", "\r\none.htm\r\ntwo.htm\r\nthree.htm\r\n");
-    disc.write("menu/button.txt", "\r\n\r\n\r\n\r\n");
-    disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
+    testkit::WriteLists(
+        disc.path(),
+        {{"Pages"}, {"\tOne", "one.htm"}, {"\tTwo", "two.htm"}, {"\tThree", "three.htm"}});
     // Pages that keep what a browser would keep: cookies, stored values, visited links, pictures.
     for (const char* page : {"one", "two", "three"})
         disc.write(std::string("_html/") + page + ".htm",
@@ -717,19 +673,20 @@ TEST(ReadersHome, ShowingADiscWritesNothingThere) {
                    "</script></body></html>");
     QImage(8, 8, QImage::Format_RGB32).save(Text(disc.str("_html/logo.png")), "PNG");
 
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), Text(home.str()));
-    for (const char* name :
-         {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-        environment.remove(QString::fromLatin1(name)); // everything defaults to the home
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--show-pages-and-quit"), Text(disc.str())});
-    ASSERT_TRUE(child.waitForFinished(90000));
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(child.exitCode(), 0) << "not every page showed";
+    // Everything defaults to the home; what the child prints stays beside the disc.
+    const std::optional<testkit::ExitStatus> status =
+        testkit::RunToEnd({{QCoreApplication::applicationFilePath().toStdString(),
+                            "--show-pages-and-quit", disc.str()},
+                           testkit::EnvironmentWith({"XDG_CONFIG_HOME", "XDG_CACHE_HOME",
+                                                     "XDG_DATA_HOME", "XDG_STATE_HOME"},
+                                                    {"HOME=" + home.str()}),
+                           disc.path() / "child.log",
+                           -1},
+                          std::chrono::seconds(90));
+    ASSERT_TRUE(status) << "still running after 90 s";
+    EXPECT_EQ(*status, testkit::ExitStatus::Exited(0))
+        << "not every page showed:\n"
+        << testkit::ReadFile(disc.path() / "child.log");
 
     QStringList written;
     QDirIterator entries(Text(home.str()), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,

@@ -4,16 +4,15 @@
 
 #include "hang_watchdog.h"
 #include "test_environment.h"
+#include "tests/support/temp_folder.h"
 #include "ui/design_fonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 int ShowPagesAndQuitForTest(const std::string& discRoot);
 
@@ -29,20 +28,13 @@ int main(int argc, char** argv) {
         return ShowPagesAndQuitForTest(argv[2]);
     }
 
-    std::string pattern = (std::filesystem::temp_directory_path() / "quilcd-home-XXXXXX").string();
-    const std::string home = ::mkdtemp(pattern.data());
-    ::setenv("HOME", home.c_str(), 1);
+    const testkit::TempDir home;
+    ::setenv("HOME", home.str().c_str(), 1);
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
         ::unsetenv(name);
-    int result = 0;
-    {
-        QApplication application(argc, argv);
-        design_fonts::RegisterSubstitutions();
-        ::testing::InitGoogleTest(&argc, argv);
-        HangWatchdog::Install(100); // ahead of ctest's limit of 120 s
-        result = RUN_ALL_TESTS();
-    }
-    std::error_code ignored;
-    std::filesystem::remove_all(home, ignored);
-    return result;
+    QApplication application(argc, argv);
+    design_fonts::RegisterSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    HangWatchdog::Install(100); // ahead of ctest's limit of 120 s
+    return RUN_ALL_TESTS();
 }

@@ -3,7 +3,7 @@
 // reach is shown with the tree left alone, and the view then marks the word as the page writes it.
 // Every new control has a name for screen readers.
 
-#include "content/tests/temp_dir.h"
+#include "tests/support/temp_folder.h"
 #include "form_fixture.h"
 #include "ui/disc_search_window.h"
 #include "ui/find_bar.h"
@@ -52,7 +52,7 @@ protected:
             << window->StatusText().toStdString();
     }
 
-    testing_disc::TempDir m_cache;
+    testkit::TempDir m_cache;
     TDiscSearchWindow* window = nullptr;
     QLineEdit* field = nullptr;
     QListWidget* list = nullptr;

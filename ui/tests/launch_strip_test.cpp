@@ -2,6 +2,7 @@
 
 #include "form_fixture.h"
 #include "platform/shell_open.h"
+#include "tests/support/disc_lists.h"
 #include "ui/contents_tree_view.h"
 #include "ui/launch_button.h"
 
@@ -18,18 +19,14 @@ class LaunchStrip : public ::testing::Test, protected FormFixture {
 protected:
     // A disc of one group whose entries show the given button files.
     void WriteDisc(const std::vector<std::string>& buttonFiles) {
-        std::string tree = "Group\r\n", html = "\r\n", buttons = "\r\n";
+        std::vector<testkit::ListEntry> entries{{"Group"}};
         for (std::size_t i = 0; i < buttonFiles.size(); ++i) {
-            tree += "\tEntry " + std::to_string(i) + "\r\n";
-            html += "p" + std::to_string(i) + ".htm\r\n";
-            buttons += "b" + std::to_string(i) + ".txt\r\n";
-            disc.write("_html/p" + std::to_string(i) + ".htm", "<html></html>");
-            disc.write("_html/b" + std::to_string(i) + ".txt", buttonFiles[i]);
+            const std::string n = std::to_string(i);
+            entries.push_back({"\tEntry " + n, "p" + n + ".htm", "b" + n + ".txt"});
+            disc.write("_html/p" + n + ".htm", "<html></html>");
+            disc.write("_html/b" + n + ".txt", buttonFiles[i]);
         }
-        disc.write("menu/tree.txt", tree);
-        disc.write("menu/html.txt", html);
-        disc.write("menu/button.txt", buttons);
-        disc.write("menu/init.txt", "x\r\n");
+        testkit::WriteLists(disc.root(), entries, "x");
     }
     void Show(int node) {
         form->TreeView->SelectNode(node);
@@ -150,8 +147,9 @@ TEST_F(LaunchStrip, ScriptRunsInItsOwnDirectoryWhateverItsName) {
     const std::string target =
         "Tools\\it's a \"test\"; $(touch pwned) `touch pwned2` -x \x95\x5C.sh";
     WriteDisc({"Run\r\n" + target + "\r\nFolder\r\ntools\r\nEmpty\r\n\r\n"});
-    const std::string script = disc.write("_html/tools/" + name, "#!/bin/sh\necho ran > ran.txt\n");
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    std::filesystem::permissions(
+        disc.write("_html/tools/" + name, "#!/bin/sh\necho ran > ran.txt\n"),
+        std::filesystem::perms::owner_all);
     Start();
     Show(1);
     std::vector<QUrl> opened;

@@ -144,7 +144,7 @@ TEST_F(Navigation, FollowingLinksMovesTheTree) {
                             QUrl(Page("feature/cover.htm").toString() + QStringLiteral("?q=1")),
                             QUrl(Page("feature/cover.htm").toString() + QStringLiteral("#top"))}) {
         FollowLink(url);
-        Settle(70);
+        Settle();
         EXPECT_EQ(Selected(), 4) << url.toString().toStdString();
     }
     EXPECT_EQ(navigations.size(), 1u);
@@ -207,7 +207,7 @@ TEST_F(Navigation, FailuresGoWhereTheyBelong) {
     // A link to a page whose line lies past the tree: the index error, reported later, and the
     // tree stays.
     FollowLink(Page("feature/extra.htm"));
-    Settle(50);
+    Settle();
     EXPECT_EQ(reports, QStringList{QString::fromUtf8("不正なインデックス.")});
     EXPECT_EQ(Selected(), 2);
 

@@ -1,10 +1,10 @@
 // A screen reader reaches the page the view shows: from the window through the view to the
 // page's document and its text, as AT-SPI walks Qt's accessibility interface.
 
-#include "content/tests/temp_disc.h"
-#include "ui/show_exception.h"
+#include "shared_state_scope.h"
+#include "tests/support/disc_lists.h"
+#include "tests/support/temp_folder.h"
 #include "ui/tform1.h"
-#include "ui/unit1.h"
 #include "wait_for.h"
 
 #include <QAccessible>
@@ -42,20 +42,12 @@ ENGINE_OBJECTS QAccessibleInterface* Find(QAccessibleInterface* face, Wanted wan
 }
 
 TEST(PageAccessibility, TheWindowLeadsToThePagesDocumentAndItsText) {
-    testing_disc::TempDisc disc;
-    disc.write("menu/tree.txt", "Pages\r\n\tFirst\r\n");
-    disc.write("menu/html.txt", "\r\nfirst.htm\r\n");
-    disc.write("menu/button.txt", "\r\n\r\n");
-    disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
+    testkit::TempDisc disc;
+    testkit::WriteLists(disc.root(), {{"Pages"}, {"\tFirst", "first.htm"}});
     disc.write("_html/first.htm", "<html><head><title>Cover</title></head>"
                                   "<body><p>Welcome, reader of the cover disc</p></body></html>");
-    ProgramDir = disc.programDir();
-    HtmlDir = disc.htmlDir();
-    HtmlList = std::make_unique<content::StringList>();
-    ButtonList = std::make_unique<content::StringList>();
-    NavFromBrowser = false;
     QStringList reports;
-    SetErrorReportSinkForTesting([&](const QString& text) { reports << text; });
+    const SharedStateScope state(disc.programDir(), disc.htmlDir(), &reports);
     {
         TForm1 form;
         // A screen reader comes in: the engine, running by now, is told and builds the tree of
@@ -82,9 +74,6 @@ TEST(PageAccessibility, TheWindowLeadsToThePagesDocumentAndItsText) {
     }
     QAccessible::setActive(false);
     EXPECT_TRUE(reports.isEmpty()) << reports.join(QLatin1Char('\n')).toStdString();
-    SetErrorReportSinkForTesting(nullptr);
-    HtmlList.reset();
-    ButtonList.reset();
 }
 
 } // namespace

@@ -2,12 +2,12 @@
 // the tree and refills the launch strip, Back moves the tree the same way, and a launch button
 // runs a script from the disc in its own directory.
 
-#include "content/tests/temp_disc.h"
+#include "shared_state_scope.h"
+#include "tests/support/disc_lists.h"
+#include "tests/support/temp_folder.h"
 #include "ui/contents_tree_view.h"
 #include "ui/launch_button.h"
-#include "ui/show_exception.h"
 #include "ui/tform1.h"
-#include "ui/unit1.h"
 #include "wait_for.h"
 
 #include <QElapsedTimer>
@@ -22,26 +22,20 @@
 namespace {
 
 TEST(RealView, LinksBackAndLaunchWithTheEngine) {
-    testing_disc::TempDisc disc;
-    disc.write("menu/tree.txt", "Pages\r\n\tFirst\r\n\tSecond\r\n");
-    disc.write("menu/html.txt", "\r\nfirst.htm\r\nsub\\Second.htm\r\n");
-    disc.write("menu/button.txt", "\r\n\r\nsub\\second.txt\r\n");
-    disc.write("menu/init.txt", "1999 Vol.5 No.12\r\n");
+    testkit::TempDisc disc;
+    testkit::WriteLists(
+        disc.root(),
+        {{"Pages"}, {"\tFirst", "first.htm"}, {"\tSecond", "sub\\Second.htm", "sub\\second.txt"}});
     disc.write("_html/first.htm", "<html><head><meta charset=\"Shift_JIS\"></head><body>"
                                   "<a id=\"go\" href=\"sub/Second.htm\">next</a></body></html>");
     disc.write("_html/sub/Second.htm", "<html><body><p id=\"second\">second</p></body></html>");
     disc.write("_html/sub/second.txt", "Run it\r\nsub\\tools\\run.sh\r\n");
-    const std::string script =
-        disc.write("_html/sub/tools/run.sh", "#!/bin/sh\necho ran > launched.txt\n");
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    std::filesystem::permissions(
+        disc.write("_html/sub/tools/run.sh", "#!/bin/sh\necho ran > launched.txt\n"),
+        std::filesystem::perms::owner_all);
 
-    ProgramDir = disc.programDir();
-    HtmlDir = disc.htmlDir();
-    HtmlList = std::make_unique<content::StringList>();
-    ButtonList = std::make_unique<content::StringList>();
-    NavFromBrowser = false;
     QStringList reports;
-    SetErrorReportSinkForTesting([&](const QString& text) { reports << text; });
+    const SharedStateScope state(disc.programDir(), disc.htmlDir(), &reports);
     {
         TForm1 form;
         form.show();
@@ -92,9 +86,6 @@ TEST(RealView, LinksBackAndLaunchWithTheEngine) {
             [&] { return std::filesystem::exists(disc.root() / "_html/sub/tools/launched.txt"); }));
     }
     EXPECT_TRUE(reports.isEmpty()) << reports.join(QLatin1Char('\n')).toStdString();
-    SetErrorReportSinkForTesting(nullptr);
-    HtmlList.reset();
-    ButtonList.reset();
 }
 
 } // namespace

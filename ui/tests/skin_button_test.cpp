@@ -4,6 +4,7 @@
 
 #include "form_fixture.h"
 #include "platform/shell_open.h"
+#include "tests/support/disc_lists.h"
 #include "ui/launch_button.h"
 
 #include <QMouseEvent>
@@ -21,10 +22,7 @@ using Bevel = TLaunchButton::Bevel;
 class SkinButton : public ::testing::Test, protected FormFixture {
 protected:
     void SetUp() override {
-        disc.write("menu/tree.txt", "Group\r\n\tEntry\r\n");
-        disc.write("menu/html.txt", "\r\np.htm\r\n");
-        disc.write("menu/button.txt", "\r\nb.txt\r\n");
-        disc.write("menu/init.txt", "x\r\n");
+        testkit::WriteLists(disc.root(), {{"Group"}, {"\tEntry", "p.htm", "b.txt"}}, "x");
         disc.write("_html/p.htm", "<html></html>");
         disc.write("_html/b.txt", "&Alpha\r\nalpha.txt\r\nBravo\r\nbravo.txt\r\n");
         Start();

@@ -2,6 +2,7 @@
 // the heading's text background, where the pre-paint pass and the item rule put them.
 
 #include "form_fixture.h"
+#include "tests/support/disc_lists.h"
 #include "ui/contents_tree_view.h"
 #include "ui/picture_button.h"
 
@@ -29,11 +30,16 @@ protected:
         // 3   Cover story
         // 4   Deep (sub-group)  5 Deeper (level-2 sub-group)  6 leaf
         // 7 Lone (top-level entry)
-        disc.write("menu/tree.txt", "Feature\r\n\tTools\r\n\t\tHidden entry\r\n\tCover story\r\n"
-                                    "\tDeep\r\n\t\tDeeper\r\n\t\t\tleaf\r\nLone\r\n");
-        disc.write("menu/html.txt", "\r\n\r\n\r\na.htm\r\n\r\n\r\n\r\n\r\n");
-        disc.write("menu/button.txt", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-        disc.write("menu/init.txt", "x\r\n");
+        testkit::WriteLists(disc.root(),
+                            {{"Feature"},
+                             {"\tTools"},
+                             {"\t\tHidden entry"},
+                             {"\tCover story", "a.htm"},
+                             {"\tDeep"},
+                             {"\t\tDeeper"},
+                             {"\t\t\tleaf"},
+                             {"Lone"}},
+                            "x");
         disc.write("_html/a.htm", "<html></html>");
         Start();
         form->show();

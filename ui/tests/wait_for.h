@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "tests/support/wait.h"
+
 #include <QTest>
 
 #include <functional>
@@ -9,12 +10,7 @@
 // view works in other processes and the tree's change comes from a timer, so the window tests
 // wait for what they check rather than for a fixed time.
 inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 15000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    return testkit::WaitFor(
+        condition, std::chrono::milliseconds(timeoutMs), std::chrono::milliseconds(20),
+        [](std::chrono::milliseconds pause) { QTest::qWait(static_cast<int>(pause.count())); });
 }

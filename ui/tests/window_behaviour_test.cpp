@@ -50,6 +50,8 @@ TEST_F(WindowBehaviour, MinimiseKeepsTheState) {
     form->btnMinimizeClick();
     EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
     form->showNormal();
+    // Shown again: whatever the window system's answer brings has been taken in.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     Settle();
     EXPECT_EQ(form->TreeView->SelectedNode(), 2);
     EXPECT_EQ(navigations.size(), pages); // nothing reloaded

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "content/load_sequence.h"
-#include "content/tests/temp_disc.h"
+#include "tests/support/example_disc.h"
+#include "tests/support/temp_folder.h"
 #include "tools/check/disc_report.h"
 
 #include <filesystem>
@@ -10,23 +11,11 @@
 
 namespace check_testing {
 
-// The small disc the checker's tests start from: two groups, three pages, one button file, and
-// no soft\util.txt (the one thing the checker warns about).
+// The small disc the checker's tests start from: the worked example of the list files, whose
+// one flaw is the missing soft\util.txt (the one thing the checker warns about).
 class ExampleDisc final {
 public:
-    ExampleDisc() {
-        write("menu/tree.txt",
-              "Feature\r\n\tCover story\r\n\tInterview\r\nSoftware\r\n\tUtilities\r\n");
-        write("menu/html.txt",
-              "\r\nfeature\\cover.htm\r\nfeature\\talk.htm\r\n\r\nsoft\\util.htm\r\n");
-        write("menu/button.txt", "\r\nfeature\\cover.txt\r\n\r\n\r\nsoft\\util.txt\r\n");
-        write("menu/init.txt", "1999 Vol.5 No.12\r\n");
-        for (const char* file : {"feature/cover.htm", "feature/talk.htm",
-                                 "feature/viewer/setup.exe", "feature/readme.txt", "soft/util.htm"})
-            write(std::string("_html/") + file, "x");
-        write("_html/feature/cover.txt", "Install the viewer\r\nfeature\\viewer\\setup.exe\r\n"
-                                         "Read me\r\nfeature\\readme.txt\r\n");
-    }
+    ExampleDisc() { testkit::WriteExampleDisc(m_disc.root()); }
 
     void write(const std::string& relative, const std::string& bytes) const {
         m_disc.write(relative, bytes);
@@ -45,7 +34,7 @@ public:
     check::DiscReport Report() const { return check::BuildDiscReport(dirs()); }
 
 private:
-    testing_disc::TempDisc m_disc;
+    testkit::TempDisc m_disc;
 };
 
 // The findings of a report as "severity file:line", in the report's order.

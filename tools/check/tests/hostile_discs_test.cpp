@@ -2,8 +2,8 @@
 // one valid JSON object, and point an editor at each planted fault by file and line.
 
 #include "content/tests/hostile_discs.h"
-#include "content/tests/temp_disc.h"
 #include "hostile_pages.h"
+#include "tests/support/temp_folder.h"
 #include "timed_run.h"
 
 #include <gtest/gtest.h>
@@ -265,7 +265,7 @@ class HostileDiscCheck : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(HostileDiscCheck, EndsWithOneJsonReportNamingEachPlantedFault) {
     const CheckCase& test = GetParam();
-    const testing_disc::TempDisc disc;
+    const testkit::TempDisc disc;
     test.build(disc.root());
 
     const check_testing::TimedRun run =
@@ -326,7 +326,7 @@ TEST(HostileDiscCheck, UnreadableMenuDirectoryIsStatusTwo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const testing_disc::TempDisc disc;
+        const testkit::TempDisc disc;
         const fs::path menu = disc.root() / "menu";
         fs::remove_all(menu);
         c.make(menu);

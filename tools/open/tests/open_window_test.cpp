@@ -5,64 +5,50 @@
 #include "open_process.h"
 #include "test_images.h"
 
-#include "browser_texts.h"
-#include "child_process.h"
-#include "error_reports.h"
-#include "foreign_window.h"
-#include "input_driver.h"
-#include "settled_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "window_messages.h"
-#include "x_client.h"
-#include "xvfb_server.h"
-
-#include "content/launch_strip.h"
+#include "tests/support/browser_texts.h"
+#include "tests/support/files.h"
+#include "tests/support/foreign_window.h"
+#include "tests/support/screen_grab.h"
+#include "tests/support/session.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
+#include "tests/support/window_places.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
-namespace whole_program {
 namespace {
 
 using namespace test_images;
+using namespace testkit;
+using namespace std::chrono_literals;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-// The window's pixels as the screen shows them, 32 bits each.
-std::string Grab(const XClient& client, const Rect& at) {
-    xcb_connection_t* connection = client.connection();
-    xcb_get_image_reply_t* reply = xcb_get_image_reply(
-        connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, client.root(),
-                      static_cast<int16_t>(at.x), static_cast<int16_t>(at.y), kWidth, kHeight, ~0u),
-        nullptr);
-    std::string pixels;
-    if (reply != nullptr)
-        pixels.assign(reinterpret_cast<const char*>(xcb_get_image_data(reply)),
-                      static_cast<std::size_t>(xcb_get_image_data_length(reply)));
-    std::free(reply);
-    return pixels;
+// The window's pixels as the screen shows them; none when it could not be grabbed.
+ScreenArea Grab(const XClient& client, const Rect& at) {
+    return AreaAt(client, at.x, at.y, kWidth, kHeight).value_or(ScreenArea{});
 }
 
-std::size_t PixelsDiffering(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
+std::size_t PixelsDiffering(const ScreenArea& a, const ScreenArea& b) {
+    if (a.pixels.size() != b.pixels.size())
         return static_cast<std::size_t>(kWidth) * kHeight;
     std::size_t differing = 0;
-    for (std::size_t i = 0; i + 4 <= a.size(); i += 4)
-        differing += a.compare(i, 3, b, i, 3) != 0;
+    for (std::size_t i = 0; i < a.pixels.size(); ++i)
+        differing += a.pixels[i] != b.pixels[i];
     return differing;
 }
 
 // Kept for a look when a comparison fails: a PPM beside the test's other files.
-void SavePicture(const std::string& pixels, const fs::path& path) {
+void SavePicture(const ScreenArea& picture, const fs::path& path) {
     std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << kWidth << ' ' << kHeight << "\n255\n";
-    for (std::size_t i = 0; i + 4 <= pixels.size(); i += 4)
-        out << pixels[i + 2] << pixels[i + 1] << pixels[i];
+    out << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
+    for (const Rgb& pixel : picture.pixels)
+        out << pixel.red << pixel.green << pixel.blue;
 }
 
 // The desktop's opener, as the program finds it on PATH: it notes the address it was given.
@@ -74,21 +60,15 @@ void InstallRecordingOpener(const fs::path& work) {
     fs::permissions(opener, fs::perms::owner_all);
 }
 
-// Counts the pixels of a part of the window (x0 <= x < x1, y0 <= y < y1) that a test accepts;
-// the grab holds blue, green, red and a spare byte per pixel.
+// Counts the pixels of a part of the window (x0 <= x < x1, y0 <= y < y1) that a test accepts.
 template <typename Accepts>
-std::size_t CountPixels(const std::string& pixels, int x0, int x1, int y0, int y1,
+std::size_t CountPixels(const ScreenArea& picture, int x0, int x1, int y0, int y1,
                         Accepts accepts) {
     std::size_t count = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            const std::size_t i = (static_cast<std::size_t>(y) * kWidth + x) * 4;
-            if (i + 3 >= pixels.size())
-                continue;
-            const auto byte = [&](std::size_t k) {
-                return static_cast<unsigned char>(pixels[i + k]);
-            };
-            count += accepts(byte(2), byte(1), byte(0));
+    for (int y = y0; y < std::min(y1, picture.height); ++y)
+        for (int x = x0; x < std::min(x1, picture.width); ++x) {
+            const Rgb& pixel = picture.At(x, y);
+            count += accepts(pixel.red, pixel.green, pixel.blue);
         }
     return count;
 }
@@ -97,27 +77,27 @@ std::size_t CountPixels(const std::string& pixels, int x0, int x1, int y0, int y
 // top (an empty view is white), the banner's gold rule in it, and the blue globe of the article's
 // picture. A busy machine may show the page a while before its pictures, and the folder's
 // window is the one the images' windows are compared with.
-bool PageShown(const std::string& pixels) {
-    const std::size_t dark = CountPixels(pixels, 20, 500, 20, 60,
+bool PageShown(const ScreenArea& picture) {
+    const std::size_t dark = CountPixels(picture, 20, 500, 20, 60,
                                          [](int r, int g, int) { return r < 0x80 && g < 0x80; });
-    const std::size_t gold = CountPixels(pixels, 5, 540, 3, 70, [](int r, int g, int b) {
+    const std::size_t gold = CountPixels(picture, 5, 540, 3, 70, [](int r, int g, int b) {
         return r > 0xC0 && g > 0x90 && b < 0x80;
     });
-    const std::size_t blue = CountPixels(pixels, 350, 530, 130, 260,
+    const std::size_t blue = CountPixels(picture, 350, 530, 130, 260,
                                          [](int r, int, int b) { return b > 0xA0 && r < 0x80; });
     return dark > 5000 && gold > 1000 && blue > 2000;
 }
 
 // The window once the page is shown and steady: the same pixels over two looks a second apart.
-std::optional<std::string> SteadyPicture(const XClient& client, const Rect& at,
-                                         const std::optional<std::string>& reference) {
-    std::string last = Grab(client, at);
+std::optional<ScreenArea> SteadyPicture(const XClient& client, const Rect& at,
+                                        const std::optional<ScreenArea>& reference) {
+    ScreenArea last = Grab(client, at);
     const auto steady = WaitFor(
         [&]() -> bool {
-            const std::string now = Grab(client, at);
+            ScreenArea now = Grab(client, at);
             const bool same = now == last;
-            last = now;
-            return same && PageShown(now) && (!reference || now == *reference);
+            last = std::move(now);
+            return same && PageShown(last) && (!reference || last == *reference);
         },
         60s, 1000ms);
     if (!steady && !reference)
@@ -128,10 +108,7 @@ std::optional<std::string> SteadyPicture(const XClient& client, const Rect& at,
 TEST(OpenWindow, TheSameWindowFromAFolderAndFromItsImages) {
     const TempDir work;
     const fs::path disc = work.path() / "disc";
-    fs::create_directories(disc / "menu");
-    for (const char* name : {"tree.txt", "html.txt", "button.txt", "init.txt"})
-        fs::copy_file(fs::path(QUILCD_DISC_DIR) / "menu" / name, disc / "menu" / name);
-    fs::copy(fs::path(QUILCD_DISC_DIR) / "_html", disc / "_html", fs::copy_options::recursive);
+    CopySampleDisc(disc);
     // The first page's first button opens this text: made large, it stays in the image until
     // the button asks for it.
     const fs::path kiji = disc / "_html/tokushu/kiji.txt";
@@ -150,19 +127,14 @@ TEST(OpenWindow, TheSameWindowFromAFolderAndFromItsImages) {
     WriteRawSectors(work.path() / "joliet.iso", work.path() / "disc.bin", 1);
     WriteCueSheet(work.path() / "disc.cue", "disc.bin", "MODE1/2352");
 
-    const XvfbServer server(1024, 768);
-    const XClient client(server.display());
-    const WindowFinder windows(client);
-    const InputDriver input(server.display());
-    std::optional<std::string> reference;
+    Session session(1024, 768, DiscCopy::Content::Nothing);
+    std::optional<ScreenArea> reference;
     for (const char* given : {"disc", "joliet.iso", "plain.iso", "disc.cue"}) {
         SCOPED_TRACE(given);
-        OpenProcess open({(work.path() / given).string()}, server.display(), work.path());
-        const auto window = WaitForSettledMainWindow(client, 60s);
-        ASSERT_TRUE(window) << "no main window within 60 s; output:\n" << open.Output();
-        const std::optional<Rect> at = windows.Geometry(*window);
-        ASSERT_TRUE(at);
-        const std::optional<std::string> picture = SteadyPicture(client, *at, reference);
+        session.Start(OpenStart({(work.path() / given).string()}, session.display(), work.path()));
+        ASSERT_TRUE(session.WaitForMainWindow(60s));
+        const std::optional<ScreenArea> picture =
+            SteadyPicture(session.client(), session.at(), reference);
         ASSERT_TRUE(picture) << "the first page never showed steadily";
         if (!reference) {
             reference = picture;
@@ -175,13 +147,10 @@ TEST(OpenWindow, TheSameWindowFromAFolderAndFromItsImages) {
         }
 
         if (std::string(given) == "disc.cue") {
-            // The first button of a strip of one row.
-            const int stripTop = 3 + 594 - content::StripHeightForRow(0);
-            input.Click(at->x + 5 + 60, at->y + stripTop + content::ButtonTop(0) + 12);
+            session.Click(places::LaunchButton(0, 1));
             const fs::path record = work.path() / "opened";
             ASSERT_TRUE(WaitFor([&] { return fs::exists(record); }, 60s))
-                << "the button opened nothing; output:\n"
-                << open.Output();
+                << "the button opened nothing; " << session.State();
             const std::string url = ReadFile(record);
             ASSERT_EQ(url.rfind("file://", 0), 0u) << url;
             const fs::path opened = url.substr(7);
@@ -190,10 +159,7 @@ TEST(OpenWindow, TheSameWindowFromAFolderAndFromItsImages) {
                 << "opened outside the cache: " << opened;
             EXPECT_TRUE(ReadFile(opened) == text) << "the opened file is not the disc's";
         }
-        RequestClose(client, *window);
-        const auto status = open.process().WaitForExit(20s);
-        ASSERT_TRUE(status) << "still running 20 s after the close";
-        EXPECT_EQ(*status, ExitStatus::Exited(0)) << open.Output();
+        ASSERT_TRUE(session.CloseEndsWithStatusZero(20s));
     }
 }
 
@@ -214,26 +180,24 @@ TEST(OpenWindow, ADiscThatCannotBeShownEndsWithItsReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);
-        OpenProcess open(c.args, std::nullopt, work.path());
-        const auto status = open.process().WaitForExit(30s);
+        BrowserProcess open(OpenStart(c.args, std::nullopt, work.path()), work.path() / "open.log");
+        const auto status = open.WaitForExit(30s);
         ASSERT_TRUE(status) << "still running after 30 s";
         EXPECT_EQ(*status, ExitStatus::Exited(c.status));
         EXPECT_NE(open.Output().find(c.says), std::string::npos) << open.Output();
     }
 
     // Started from the desktop, where nobody reads the standard error: a message box as well.
-    const XvfbServer server(1024, 768);
-    const XClient client(server.display());
-    const WindowFinder windows(client);
-    const InputDriver input(server.display());
-    OpenProcess open({(work.path() / "notadisc.iso").string()}, server.display(), work.path());
-    ASSERT_TRUE(windows.WaitForViewable(kApplicationTitle, 30s)) << "no message box; output:\n"
-                                                                 << open.Output();
-    ErrorReports reports(client, windows, input);
+    Session session(1024, 768, DiscCopy::Content::Nothing);
+    session.Start(
+        OpenStart({(work.path() / "notadisc.iso").string()}, session.display(), work.path()));
+    ASSERT_TRUE(session.windows().WaitForViewable(kApplicationTitle, 30s))
+        << "no message box; " << session.State();
+    ErrorReports& reports = session.reports();
     reports.CloseShowing(true);
     ASSERT_EQ(reports.texts().size(), 1u);
     EXPECT_NE(reports.texts()[0].find("not an ISO 9660"), std::string::npos) << reports.texts()[0];
-    const auto status = open.process().WaitForExit(20s);
+    const auto status = session.program().WaitForExit(20s);
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, ExitStatus::Exited(1));
 }
@@ -242,17 +206,12 @@ TEST(OpenWindow, ADiscThatCannotBeShownEndsWithItsReason) {
 // disc is not shown twice.
 TEST(OpenWindow, EndsSilentlyWhileTheBrowserRuns) {
     const TempDir work;
-    const XvfbServer server(1024, 768);
-    const XClient client(server.display());
-    const WindowFinder windows(client);
-    CreateCaptionedWindow(client, kMainFormCaption, CaptionProperty::NetWmName);
-    OpenProcess open({QUILCD_DISC_DIR}, server.display(), work.path());
-    const auto status = open.process().WaitForExit(30s);
-    ASSERT_TRUE(status) << open.Output();
-    EXPECT_EQ(*status, ExitStatus::Exited(0));
-    EXPECT_EQ(windows.Captioned(kMainFormCaption).size(), 1u);
-    EXPECT_TRUE(windows.Captioned(kApplicationTitle).empty());
+    Session session(1024, 768, DiscCopy::Content::Nothing);
+    CreateCaptionedWindow(session.client(), kMainFormCaption, CaptionProperty::NetWmName);
+    session.Start(OpenStart({QUILCD_DISC_DIR}, session.display(), work.path()));
+    EXPECT_TRUE(session.EndsWithStatusZero(30s));
+    EXPECT_EQ(session.windows().Captioned(kMainFormCaption).size(), 1u);
+    EXPECT_TRUE(session.windows().Captioned(kApplicationTitle).empty());
 }
 
 } // namespace
-} // namespace whole_program

@@ -1,45 +1,14 @@
 #include "test_images.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
+#include "tests/support/child_process.h"
+#include "tests/support/files.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
-extern char** environ;
-
 namespace test_images {
-
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "quilcd-open-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a temporary directory");
-    m_path = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(m_path, ignored);
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using testkit::ReadFile;
+using testkit::WriteFile;
 
 void WriteSmallDisc(const fs::path& root) {
     WriteFile(root / "menu/tree.txt", "Contents\r\n Cover\r\n");
@@ -67,22 +36,11 @@ void MakeIso(const fs::path& source, const fs::path& iso, Names names,
         WriteFile(commandFile, text);
         args.insert(args.end(), {"-options_from_file", commandFile.string()});
     }
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = ::posix_spawnp(&pid, "xorriso", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    const bool ended = spawned == 0 && ::waitpid(pid, &status, 0) == pid;
+    const std::optional<testkit::ExitStatus> status = testkit::RunToEnd(
+        {args, testkit::EnvironmentWith({}, {}), {}, -1}, std::chrono::minutes(4));
     std::error_code ignored;
     fs::remove(commandFile, ignored);
-    if (!ended || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (status != testkit::ExitStatus::Exited(0))
         throw std::runtime_error("xorriso could not write " + iso.string());
 }
 
@@ -146,14 +104,6 @@ std::uint32_t RootExtent(const std::string& image) {
         extent |= static_cast<std::uint32_t>(static_cast<unsigned char>(image[record + 2 + i]))
                   << (8 * i);
     return extent;
-}
-
-std::vector<std::string> TreeOf(const fs::path& root) {
-    std::vector<std::string> tree;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
-        tree.push_back(entry.path().lexically_relative(root).string());
-    std::sort(tree.begin(), tree.end());
-    return tree;
 }
 
 } // namespace test_images

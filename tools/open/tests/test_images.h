@@ -11,22 +11,6 @@ namespace test_images {
 
 namespace fs = std::filesystem;
 
-// A fresh temporary directory, removed with everything in it at the end.
-class TempDir final {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
-void WriteFile(const fs::path& path, const std::string& bytes);
-std::string ReadFile(const fs::path& path);
-
 // A small disc: menu/ with the list files, _html/ with a page, a picture and a mixed-case page.
 void WriteSmallDisc(const fs::path& root);
 
@@ -50,8 +34,5 @@ std::size_t DirectoryRecord(const std::string& image, const std::string& isoName
 void SetBothEndian32(std::string& image, std::size_t at, std::uint32_t value);
 // The root directory's extent, from the primary volume descriptor.
 std::uint32_t RootExtent(const std::string& image);
-
-// Every file and folder below root, relative, links listed but not followed.
-std::vector<std::string> TreeOf(const fs::path& root);
 
 } // namespace test_images

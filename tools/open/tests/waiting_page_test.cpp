@@ -1,7 +1,10 @@
 // A page that waits for a file still in the disc image holds nothing. A page loads large files
 // as a picture, a frame, by XHR and by fetch, and gets each as from a folder. Then, while a page
-// waits for a 600 MB file, the tree, Back and Quit answer within a second, and Cancel in the
+// waits for a 600 MB file, the tree, Back and Quit answer while it waits, and Cancel in the
 // progress window ends the wait with the view's error page, after which the program goes on.
+// Each answer's time is printed as a figure (well under a second on an idle machine); what the
+// test holds is that the answer comes while the write is still held, which a window waiting
+// inside the engine never gives.
 //
 // The test holds the lock of the image's cache folder, as a second open of the same image does
 // while it looks the folder over: the write waits for it, so the page waits as long as the test
@@ -11,14 +14,16 @@
 #include "open_process.h"
 #include "test_images.h"
 
-#include "browser_texts.h"
-#include "input_driver.h"
-#include "screen_grab.h"
-#include "settled_window.h"
-#include "wait.h"
-#include "window_finder.h"
-#include "x_client.h"
-#include "xvfb_server.h"
+#include "tests/support/browser_texts.h"
+#include "tests/support/files.h"
+#include "tests/support/input_driver.h"
+#include "tests/support/screen_grab.h"
+#include "tests/support/settled_window.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
+#include "tests/support/window_finder.h"
+#include "tests/support/x_client.h"
+#include "tests/support/xvfb_server.h"
 
 #include "assets/skin_layout.h"
 #include "tools/open/cache_naming.h"
@@ -34,6 +39,7 @@ namespace whole_program {
 namespace {
 
 using namespace test_images;
+using namespace testkit;
 
 // Places in the window, from the layout's own rectangles: a row of the tree (14 pixels a row
 // with the design font, the group heading in row 0), Back, Quit, and a point of the page area
@@ -44,7 +50,7 @@ constexpr int RowY(int row) {
 }
 constexpr QPoint kBack = skin::RuleFor(skin::Glyph::Back).button.center();
 constexpr QPoint kQuit = skin::RuleFor(skin::Glyph::Quit).button.center();
-constexpr QRect kPageArea{5, 3, 551, 594};
+constexpr QRect kPageArea = skin::kPageArea;
 constexpr QPoint kPagePoint{280, 500};
 
 enum Row { kStartRow = 1, kGreenRow, kFourWaysRow, kLargeRow };
@@ -127,7 +133,9 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
     const XClient client(server.display());
     const WindowFinder windows(client);
     const InputDriver input(server.display());
-    OpenProcess open({(work.path() / "disc.iso").string()}, server.display(), work.path());
+    BrowserProcess open(
+        OpenStart({(work.path() / "disc.iso").string()}, server.display(), work.path()),
+        work.path() / "open.log");
     const auto window = WaitForSettledMainWindow(client, 60s);
     ASSERT_TRUE(window) << "no main window within 60 s; output:\n" << open.Output();
     const std::optional<Rect> at = windows.Geometry(*window);
@@ -180,13 +188,15 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
         return WaitFor([&] { return !windows.IsViewable(progress); }, 10s);
     };
 
-    // Each answer is timed from the reader's action to its sign, for the figures.
+    // Each answer is timed from the reader's action to its sign, for the figures. The write stays
+    // held for as long as the test likes, so any bound tells a window that answers from one that
+    // waits for the write; the bound is only how long a failing run takes.
     std::string figures;
     const auto answers = [&](const char* what, const std::function<void()>& act,
                              const std::function<bool()>& sign) {
         const auto start = std::chrono::steady_clock::now();
         act();
-        const bool answered = WaitFor(sign, 1s);
+        const bool answered = WaitFor(sign, 10s);
         char figure[64];
         std::snprintf(
             figure, sizeof figure, " %s %.2f s", what,
@@ -200,7 +210,7 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
     EXPECT_EQ(colour(), kGreen) << "the page shown went before the large one came";
     EXPECT_TRUE(answers(
         "tree", [&] { choose(kStartRow); }, [&] { return colour() == kBlue; }))
-        << "the tree did not answer within 1 s";
+        << "the tree did not answer while the page waited";
     // Escape cancels as Cancel does: a write left running would keep its window hidden, and the
     // next wait, joining it, would show none.
     ASSERT_TRUE(cancel(*progress, "Escape")) << "the progress window stays after Escape";
@@ -209,7 +219,7 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
     ASSERT_TRUE(progress);
     EXPECT_TRUE(answers(
         "Back", [&] { click(kBack); }, [&] { return colour() == kGreen; }))
-        << "Back did not answer within 1 s";
+        << "Back did not answer while the page waited";
     ASSERT_TRUE(cancel(*progress));
 
     progress = waitForLarge();
@@ -219,7 +229,7 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
         << "no error page after Cancel: colour " << colour().value_or(Rgb{});
     EXPECT_TRUE(answers(
         "tree after Cancel", [&] { choose(kGreenRow); }, [&] { return colour() == kGreen; }))
-        << "the tree did not answer within 1 s after Cancel";
+        << "the tree did not answer after Cancel";
 
     // A write that fails (the image changed after it was opened) leaves the error page and says
     // why in a message that holds nothing: the tree answers while it is open.
@@ -233,22 +243,20 @@ TEST(WaitingPage, TheWindowAnswersWhileAPageWaitsForALargeFileAndCancelEndsTheWa
     EXPECT_TRUE(WaitFor(errorPageShown, 10s)) << "no error page after a failed write";
     EXPECT_TRUE(answers(
         "tree beside the message", [&] { choose(kGreenRow); }, [&] { return colour() == kGreen; }))
-        << "the tree did not answer within 1 s while the message was open";
+        << "the tree did not answer while the message was open";
     input.TypeInto(*message, "Return");
     ASSERT_TRUE(WaitFor([&] { return !windows.IsViewable(*message); }, 10s));
     fs::last_write_time(iso, opened);
 
     progress = waitForLarge();
     ASSERT_TRUE(progress);
-    std::optional<ExitStatus> status;
+    // Quit answers when the window goes; the engine's own ending follows.
     EXPECT_TRUE(answers(
-        "Quit", [&] { click(kQuit); },
-        [&] { return (status = open.process().WaitForExit(0ms)).has_value(); }))
-        << "still running 1 s after Quit";
+        "Quit", [&] { click(kQuit); }, [&] { return !windows.IsViewable(*window); }))
+        << "the window stayed after Quit while the page waited";
     std::printf("[figures] while a page waits for a 600 MB file:%s\n", figures.c_str());
-    ASSERT_TRUE(status || (status = open.process().WaitForExit(20s)))
-        << "still running 20 s after Quit; output:\n"
-        << open.Output();
+    const std::optional<ExitStatus> status = open.process().WaitForExit(20s);
+    ASSERT_TRUE(status) << "still running 20 s after Quit; output:\n" << open.Output();
     EXPECT_EQ(*status, ExitStatus::Exited(0)) << open.Output();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/cp932.h"
-#include "content/tests/temp_disc.h"
+#include "tests/support/temp_folder.h"
 
 #include <string>
 
@@ -20,7 +20,7 @@ namespace search_tool {
 //   orphan.htm    孤立語, which nothing reaches
 //   binary.htm    NUL bytes, linked from full.htm: skipped and counted
 // Every page also holds 共通語, and the start page open.htm holds 開始語.
-inline void PlantWords(const testing_disc::TempDisc& disc) {
+inline void PlantWords(const testkit::TempDisc& disc) {
     const auto sjis = [](const std::string& utf8) {
         return *content::Utf8ToCp932(utf8);
     };

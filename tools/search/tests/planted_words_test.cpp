@@ -1,7 +1,7 @@
 // quilcd-search --json finds exactly the pages whose visible text holds the words, in every form
 // a page writes them, and none where the words are hidden or unreachable.
 
-#include "content/tests/temp_dir.h"
+#include "tests/support/temp_folder.h"
 #include "tools/search/command_line.h"
 #include "tools/search/tests/planted_disc.h"
 
@@ -19,7 +19,7 @@ struct SearchRun {
     std::string errors;
 };
 
-SearchRun Search(const testing_disc::TempDisc& disc, const std::string& cache,
+SearchRun Search(const testkit::TempDisc& disc, const std::string& cache,
            const std::vector<std::string>& words) {
     std::vector<std::string> args{"--json", (disc.root() / "menu").string()};
     args.insert(args.end(), words.begin(), words.end());
@@ -42,9 +42,9 @@ std::string Pages(const nlohmann::json& report) {
 }
 
 TEST(PlantedWords, ExactlyThePagesThatShowTheWords) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     PlantWords(disc);
-    testing_disc::TempDir cache;
+    testkit::TempDir cache;
     struct Case {
         std::vector<std::string> words;
         const char* pages; // in the order printed; "" when none
@@ -81,9 +81,9 @@ TEST(PlantedWords, ExactlyThePagesThatShowTheWords) {
 }
 
 TEST(PlantedWords, EachResultNamesItsEntryTitleAndSnippet) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     PlantWords(disc);
-    testing_disc::TempDir cache;
+    testkit::TempDir cache;
     const SearchRun run = Search(disc, cache.str(), {"ｿﾌﾄ"});
     ASSERT_EQ(run.report["results"].size(), 2u) << run.report.dump();
     const nlohmann::json& entity = run.report["results"][0];
@@ -98,9 +98,9 @@ TEST(PlantedWords, EachResultNamesItsEntryTitleAndSnippet) {
 }
 
 TEST(PlantedWords, UsageAndRefusals) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     PlantWords(disc);
-    testing_disc::TempDir cache;
+    testkit::TempDir cache;
     const std::string menu = (disc.root() / "menu").string();
     struct Case {
         std::vector<std::string> args;

@@ -2,7 +2,7 @@
 // is read again, a damaged cache is noticed and rebuilt, and a cache that cannot be written
 // leaves the search as it is.
 
-#include "content/tests/temp_dir.h"
+#include "tests/support/temp_folder.h"
 #include "search/disc_search.h"
 #include "search/index_place.h"
 #include "tools/search/disc_lists.h"
@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Searcher {
-    const testing_disc::TempDisc& disc;
+    const testkit::TempDisc& disc;
     std::string cacheRoot;
 
     search::SearchOutcome operator()(const std::string& words) const {
@@ -41,9 +41,9 @@ std::string Pages(const search::SearchOutcome& outcome) {
 }
 
 TEST(SearchCache, ASecondSearchReadsTheCacheUntilTheDiscChanges) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     PlantWords(disc);
-    testing_disc::TempDir cache;
+    testkit::TempDir cache;
     const Searcher search{disc, cache.str()};
 
     const search::SearchOutcome first = search("ソフト");
@@ -94,9 +94,9 @@ TEST(SearchCache, ASecondSearchReadsTheCacheUntilTheDiscChanges) {
 }
 
 TEST(SearchCache, ADamagedCacheIsReadAgainFromTheDisc) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     PlantWords(disc);
-    testing_disc::TempDir cache;
+    testkit::TempDir cache;
     const Searcher search{disc, cache.str()};
     const std::string expected = Pages(search("共通語"));
     const std::string index = search.IndexPath();
@@ -143,9 +143,9 @@ TEST(SearchCache, ADamagedCacheIsReadAgainFromTheDisc) {
 }
 
 TEST(SearchCache, ACacheThatCannotBeWrittenStillSearches) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     PlantWords(disc);
-    testing_disc::TempDir cache;
+    testkit::TempDir cache;
     cache.write("file", "a file where the cache folder would be");
     const Searcher search{disc, cache.str("file")};
     for (int time = 0; time < 2; ++time) {
