@@ -4,30 +4,25 @@
 #include "content/page_reference.h"
 #include "fuzz_check.h"
 #include "fuzz_entry.h"
-#include "tools/check/page_charset.h"
-#include "tools/check/page_scan.h"
-#include "tools/check/text_positions.h"
+#include "pages/page_read.h"
+#include "pages/text_positions.h"
 
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static check::ParseArena arena;
+    static pages::ParseArena arena;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::optional<std::string> bom = check::CharsetOfBom(bytes);
-    std::string text = check::DecodePage(bytes, bom.value_or(std::string(check::kShiftJis)));
-    check::PageScan scan = check::ScanPage(text, arena);
-    if (!bom && scan.parsed && scan.declaredCharset) {
-        text = check::DecodePage(bytes, *scan.declaredCharset);
-        scan = check::ScanPage(text, arena);
-    }
+    const pages::DecodedPage page = pages::DecodeAndScan(bytes, arena);
+    const std::string& text = page.text;
+    const pages::PageScan& scan = page.scan;
     const std::string base = "/disc/_html/news/a.htm";
-    check::TextPositions positions(text);
+    pages::TextPositions positions(text);
     std::size_t last = 0;
-    for (const check::PageReference& reference : scan.references) {
+    for (const pages::PageReference& reference : scan.references) {
         FUZZ_CHECK(reference.offset <= text.size());
         FUZZ_CHECK(reference.offset >= last); // in the order of the text
         last = reference.offset;
-        const check::TextPosition at = positions.At(reference.offset);
+        const pages::TextPosition at = positions.At(reference.offset);
         FUZZ_CHECK(at.line >= 1 && at.column >= 1);
         FUZZ_CHECK(static_cast<std::size_t>(at.column) <= reference.offset + 1);
 

@@ -9,7 +9,7 @@
 #include "tools/check/list_check.h"
 #include "tools/check/load_check.h"
 #include "tools/check/page_check.h"
-#include "tools/check/page_crawl.h"
+#include "tools/check/page_reference_check.h"
 #include "tools/check/start_check.h"
 
 #include <algorithm>

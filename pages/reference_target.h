@@ -3,10 +3,11 @@
 #include <compare>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
-namespace check {
+namespace pages {
 
 // A file as the system knows it, whatever path or link leads to it.
 struct FileId {
@@ -14,6 +15,9 @@ struct FileId {
     ino_t inode = 0;
     auto operator<=>(const FileId&) const = default;
 };
+
+// The file a path names when it is a regular file (links followed).
+std::optional<FileId> RegularFileId(const std::string& path);
 
 // The disc file a joined reference reaches, by the page view's own rule.
 struct ReferenceTarget {
@@ -47,4 +51,4 @@ private:
     std::map<std::string, ReferenceTarget> m_found;
 };
 
-} // namespace check
+} // namespace pages

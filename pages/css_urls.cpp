@@ -1,6 +1,6 @@
-#include "tools/check/css_urls.h"
+#include "pages/css_urls.h"
 
-namespace check {
+namespace pages {
 namespace {
 
 char Lower(char c) {
@@ -202,4 +202,4 @@ std::vector<CssUrl> CssUrls(std::string_view css) {
     return Tokeniser(css).Run();
 }
 
-} // namespace check
+} // namespace pages

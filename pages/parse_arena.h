@@ -8,7 +8,7 @@
 struct GumboInternalOptions;
 struct GumboInternalOutput;
 
-namespace check {
+namespace pages {
 
 // The memory of one page's parse, and its limit. The HTML parser asks for every node here and
 // the whole tree goes at once when the next page begins, so a tree is never taken apart node by
@@ -46,4 +46,4 @@ private:
     std::jmp_buf m_giveUp;
 };
 
-} // namespace check
+} // namespace pages

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/check/parse_arena.h"
+#include "pages/parse_arena.h"
 
 #include <cstddef>
 #include <optional>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace check {
+namespace pages {
 
 // What the page view does with a reference, which decides how much a broken one matters.
 enum class ReferenceKind {
@@ -20,6 +20,9 @@ enum class ReferenceKind {
     StyleSheet, // link rel=stylesheet href, @import
 };
 
+// Whether following or loading the reference moves the view (or a frame of it) to another page.
+bool Navigates(ReferenceKind kind);
+
 // One reference a page makes, in the page's UTF-8 text.
 struct PageReference {
     ReferenceKind kind = ReferenceKind::Link;
@@ -29,9 +32,10 @@ struct PageReference {
 };
 
 struct PageScan {
-    std::vector<PageReference> references;      // in the order of the text
-    std::optional<std::string> baseHref;        // the first <base href>: what references join to
-    std::optional<std::string> declaredCharset; // the label of the first meta charset declaration
+    const GumboInternalOutput* document = nullptr; // the parse, valid until the arena's next one
+    std::vector<PageReference> references;         // in the order of the text
+    std::optional<std::string> baseHref;           // the first <base href>: what references join to
+    std::optional<std::string> declaredCharset;    // the first meta charset declaration's charset
     bool parsed = true; // false: the parse was given up (see ParseArena); nothing else is set
 };
 
@@ -39,4 +43,4 @@ struct PageScan {
 // reference the page view loads or follows, with where it begins.
 PageScan ScanPage(std::string_view utf8, ParseArena& arena);
 
-} // namespace check
+} // namespace pages

@@ -1,4 +1,4 @@
-#include "tools/check/parse_arena.h"
+#include "pages/parse_arena.h"
 
 #include "content/huge_pages.h"
 
@@ -6,7 +6,7 @@
 #include <gumbo.h>
 #include <time.h>
 
-namespace check {
+namespace pages {
 namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
@@ -94,4 +94,4 @@ const GumboInternalOutput* ParseArena::Parse(const char* text, std::size_t size,
     return ParseOrGiveUp(&options, text, size, m_giveUp);
 }
 
-} // namespace check
+} // namespace pages

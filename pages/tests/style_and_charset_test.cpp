@@ -1,12 +1,12 @@
-#include "tools/check/css_urls.h"
-#include "tools/check/meta_refresh.h"
-#include "tools/check/page_charset.h"
+#include "pages/css_urls.h"
+#include "pages/meta_refresh.h"
+#include "pages/page_charset.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using check::CssUrl;
+using pages::CssUrl;
 
 std::string Listed(const std::vector<CssUrl>& urls) {
     std::string out;
@@ -38,7 +38,7 @@ TEST(CssUrls, TakesUrlsAsCssTokenisesThem) {
         {"@import url(\"q.css\");", "13:import:q.css "},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Listed(check::CssUrls(c.css)), c.urls) << c.css;
+        EXPECT_EQ(Listed(pages::CssUrls(c.css)), c.urls) << c.css;
 }
 
 TEST(RefreshTarget, ReadsTheAddressAsBrowsersDo) {
@@ -62,7 +62,7 @@ TEST(RefreshTarget, ReadsTheAddressAsBrowsersDo) {
         {"0; url=''", std::nullopt, ""},
     };
     for (const auto& c : cases) {
-        const std::optional<check::RefreshUrl> target = check::RefreshTarget(c.content);
+        const std::optional<pages::RefreshUrl> target = pages::RefreshTarget(c.content);
         ASSERT_EQ(target.has_value(), c.offset.has_value()) << c.content;
         if (target) {
             EXPECT_EQ(target->offset, *c.offset) << c.content;
@@ -89,7 +89,7 @@ TEST(PageCharset, LabelsAndDeclarationsReadAsBrowsersReadThem) {
         {"", std::nullopt},
     };
     for (const auto& c : labels)
-        EXPECT_EQ(check::CharsetOfLabel(c.label), c.charset) << c.label;
+        EXPECT_EQ(pages::CharsetOfLabel(c.label), c.charset) << c.label;
 
     const struct {
         std::string content, label;
@@ -102,7 +102,7 @@ TEST(PageCharset, LabelsAndDeclarationsReadAsBrowsersReadThem) {
         {"text/html", ""},
     };
     for (const auto& c : declarations)
-        EXPECT_EQ(check::CharsetInContentType(c.content), c.label) << c.content;
+        EXPECT_EQ(pages::CharsetInContentType(c.content), c.label) << c.content;
 }
 
 TEST(PageCharset, DecodingKeepsEveryCharacterInPlace) {
@@ -121,12 +121,12 @@ TEST(PageCharset, DecodingKeepsEveryCharacterInPlace) {
                                  8)},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(check::DecodePage(c.bytes, c.charset), "\xE8\xA1\xA8\xEF\xBF\xBD"
+        EXPECT_EQ(pages::DecodePage(c.bytes, c.charset), "\xE8\xA1\xA8\xEF\xBF\xBD"
                                                          "a")
             << c.charset;
-    EXPECT_EQ(check::CharsetOfBom("\xEF\xBB\xBF<html>"), "UTF-8");
-    EXPECT_EQ(check::CharsetOfBom("\xFE\xFF"), "UTF-16BE");
-    EXPECT_EQ(check::CharsetOfBom("<html>"), std::nullopt);
+    EXPECT_EQ(pages::CharsetOfBom("\xEF\xBB\xBF<html>"), "UTF-8");
+    EXPECT_EQ(pages::CharsetOfBom("\xFE\xFF"), "UTF-16BE");
+    EXPECT_EQ(pages::CharsetOfBom("<html>"), std::nullopt);
 }
 
 } // namespace

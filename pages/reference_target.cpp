@@ -1,4 +1,4 @@
-#include "tools/check/reference_target.h"
+#include "pages/reference_target.h"
 
 #include "content/disc_confinement.h"
 #include "content/page_files.h"
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <sys/stat.h>
 
-namespace check {
+namespace pages {
 
 bool IsHtmlName(std::string_view path) {
     const std::size_t dot = path.rfind('.');
@@ -18,6 +18,13 @@ bool IsHtmlName(std::string_view path) {
         c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
     return extension == "htm" || extension == "html" || extension == "shtml" ||
            extension == "shtm" || extension == "xhtml" || extension == "xht";
+}
+
+std::optional<FileId> RegularFileId(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileId{st.st_dev, st.st_ino};
 }
 
 ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
@@ -66,4 +73,4 @@ ReferenceTarget TargetFinder::Find(const std::string& urlPath) {
     return m_found.try_emplace(urlPath, std::move(target)).first->second;
 }
 
-} // namespace check
+} // namespace pages

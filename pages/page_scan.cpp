@@ -1,14 +1,14 @@
-#include "tools/check/page_scan.h"
+#include "pages/page_scan.h"
 
-#include "tools/check/css_urls.h"
-#include "tools/check/meta_refresh.h"
-#include "tools/check/page_charset.h"
+#include "pages/css_urls.h"
+#include "pages/meta_refresh.h"
+#include "pages/page_charset.h"
 
 #include <algorithm>
 #include <gumbo.h>
 #include <string.h>
 
-namespace check {
+namespace pages {
 namespace {
 
 // A meta charset declaration counts while the page is still in its head, and anywhere in its
@@ -84,7 +84,9 @@ bool TakesBackground(GumboTag tag) {
 
 class Scanner final {
 public:
-    explicit Scanner(std::string_view text) : m_text(text) {}
+    Scanner(std::string_view text, const GumboOutput* document) : m_text(text) {
+        m_scan.document = document;
+    }
 
     void Element(const GumboElement& element, unsigned flags) {
         if (element.tag_namespace != GUMBO_NAMESPACE_HTML)
@@ -258,6 +260,11 @@ private:
 
 } // namespace
 
+bool Navigates(ReferenceKind kind) {
+    return kind == ReferenceKind::Link || kind == ReferenceKind::Frame ||
+           kind == ReferenceKind::Refresh;
+}
+
 PageScan ScanPage(std::string_view utf8, ParseArena& arena) {
     const GumboOutput* output =
         arena.Parse(utf8.data(), utf8.size(), kParseFixedSeconds, kParseSecondsPerMb);
@@ -266,7 +273,7 @@ PageScan ScanPage(std::string_view utf8, ParseArena& arena) {
         given.parsed = false;
         return given;
     }
-    Scanner scanner(utf8);
+    Scanner scanner(utf8, output);
     // Depth first in the order of the text, without recursion: a page may nest deeply.
     std::vector<const GumboNode*> stack{output->document};
     while (!stack.empty()) {
@@ -286,4 +293,4 @@ PageScan ScanPage(std::string_view utf8, ParseArena& arena) {
     return scanner.Finish();
 }
 
-} // namespace check
+} // namespace pages

@@ -1,6 +1,6 @@
-#include "tools/check/meta_refresh.h"
+#include "pages/meta_refresh.h"
 
-namespace check {
+namespace pages {
 namespace {
 
 bool IsSpace(char c) {
@@ -74,4 +74,4 @@ std::optional<RefreshUrl> RefreshTarget(std::string_view content) {
     return RefreshUrl{at, std::string(url)};
 }
 
-} // namespace check
+} // namespace pages

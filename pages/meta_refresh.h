@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace check {
+namespace pages {
 
 // The address a meta refresh moves on to, and where it begins in the content attribute.
 struct RefreshUrl {
@@ -19,4 +19,4 @@ struct RefreshUrl {
 // only reloads the page itself.
 std::optional<RefreshUrl> RefreshTarget(std::string_view content);
 
-} // namespace check
+} // namespace pages

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace check {
+namespace pages {
 
 // 1-based line and column of a place in a page, as an editor counts them: CR LF, CR and LF each
 // end a line, and a column is a character (a Japanese character is one, whatever its bytes).
@@ -26,4 +26,4 @@ private:
     TextPosition m_position;
 };
 
-} // namespace check
+} // namespace pages

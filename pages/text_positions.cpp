@@ -1,6 +1,6 @@
-#include "tools/check/text_positions.h"
+#include "pages/text_positions.h"
 
-namespace check {
+namespace pages {
 
 TextPosition TextPositions::At(std::size_t offset) {
     if (offset < m_at) {
@@ -22,4 +22,4 @@ TextPosition TextPositions::At(std::size_t offset) {
     return m_position;
 }
 
-} // namespace check
+} // namespace pages

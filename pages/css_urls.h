@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace check {
+namespace pages {
 
 // A file that style text asks for: url(...) (a picture, a font) or @import (a style sheet).
 struct CssUrl {
@@ -19,4 +19,4 @@ struct CssUrl {
 // begins, unquoted or quoted, and a string after @import names a style sheet.
 std::vector<CssUrl> CssUrls(std::string_view css);
 
-} // namespace check
+} // namespace pages

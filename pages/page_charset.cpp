@@ -1,9 +1,9 @@
-#include "tools/check/page_charset.h"
+#include "pages/page_charset.h"
 
 #include "content/cp932.h"
 #include "content/text_decoder.h"
 
-namespace check {
+namespace pages {
 namespace {
 
 char Lower(char c) {
@@ -156,4 +156,4 @@ std::string DecodePage(std::string_view bytes, std::string_view charset) {
     return content::DecodeText(bytes, IconvName(charset));
 }
 
-} // namespace check
+} // namespace pages

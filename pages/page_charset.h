@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace check {
+namespace pages {
 
 // How a page's bytes become text, as the page view's engine decides it: a byte-order mark wins;
 // then the charset the page declares in a meta element; a page that declares none, or one the
@@ -30,4 +30,4 @@ std::string_view CharsetInContentType(std::string_view content);
 // rest goes on, so that every reference after it keeps its line and column.
 std::string DecodePage(std::string_view bytes, std::string_view charset);
 
-} // namespace check
+} // namespace pages
