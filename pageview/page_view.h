@@ -22,10 +22,21 @@ public:
     // the middle of its work, and the engine must not stop there: the view then ends the dialog,
     // lets no page open another, and calls `closeAgain` once the engine is free.
     virtual bool ReadyToClose(std::function<void()> /*closeAgain*/) { return true; }
+    // Finds the text in the page shown and in its frames and marks every place it stands; asked
+    // again for the same text, the view moves on to the next place (backward: the one before).
+    // An empty text takes the marks away. Each find is answered through FindResult.
+    virtual void FindText(const QString& /*text*/, bool /*backward*/) {}
 
     // Reported before each navigation of the page or of a frame in it, with the address it goes
     // to; the navigation always goes ahead.
     std::function<void(const QUrl&)> BeforeNavigate;
     // Reported when the view begins loading.
     std::function<void()> DownloadBegin;
+    // Reported when the page (not one of its frames) has loaded, with its address.
+    std::function<void(const QUrl&)> PageShown;
+    // The answer to FindText: the place shown (counted from 1) and how many places there are;
+    // 0 and 0 when the text stands nowhere.
+    std::function<void(int active, int count)> FindResult;
+    // Reported when the reader chose to search the disc from the page's context menu.
+    std::function<void()> SearchDiscRequested;
 };

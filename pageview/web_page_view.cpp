@@ -2,6 +2,7 @@
 
 #include "pageview/disc_file_scheme.h"
 #include "pageview/page_dialogs.h"
+#include "pageview/page_find.h"
 #include "pageview/page_links.h"
 #include "pageview/page_media.h"
 #include "pageview/page_process_watch.h"
@@ -52,12 +53,16 @@ private:
 
 TWebPageView::TWebPageView(QWebEngineProfile* profile, QWidget* parent)
     : m_view(new QWebEngineView(parent)), m_page(new TWebPage(profile, *this, m_view)),
-      m_links(new TPageLinks(*m_page, *m_view)) {
+      m_links(new TPageLinks(*m_page, *m_view)), m_find(new TPageFind(*m_page, *m_view, *this)) {
     m_view->setObjectName(QStringLiteral("WebBrowser"));
     m_view->setPage(m_page);
     QObject::connect(m_page, &QWebEnginePage::loadStarted, m_view, [this] {
         if (DownloadBegin)
             DownloadBegin();
+    });
+    QObject::connect(m_page, &QWebEnginePage::loadFinished, m_view, [this] {
+        if (PageShown)
+            PageShown(m_page->url());
     });
     new TPageMedia(*m_page); // a child of the page: its music ends with it
     m_dialogs = std::make_unique<TPageDialogs>(m_view);
@@ -69,7 +74,11 @@ TWebPageView::~TWebPageView() {
     // reach the window from then on.
     BeforeNavigate = nullptr;
     DownloadBegin = nullptr;
+    PageShown = nullptr;
+    FindResult = nullptr;
+    SearchDiscRequested = nullptr;
     QObject::disconnect(m_page, nullptr, m_view, nullptr);
+    delete m_find;
 }
 
 QWidget* TWebPageView::Widget() {
@@ -96,6 +105,10 @@ void TWebPageView::GoBack() {
         }
     }
     throw std::runtime_error("no earlier page");
+}
+
+void TWebPageView::FindText(const QString& text, bool backward) {
+    m_find->Find(text, backward);
 }
 
 bool TWebPageView::ReadyToClose(std::function<void()> closeAgain) {

@@ -8,6 +8,7 @@ class QWebEngineProfile;
 class QWebEngineView;
 class TPageLinks;
 class TPageDialogs;
+class TPageFind;
 class TPageProcessWatch;
 class TWebPage;
 
@@ -23,6 +24,7 @@ public:
     void Navigate(const QUrl& url) override;
     void GoBack() override;
     bool ReadyToClose(std::function<void()> closeAgain) override;
+    void FindText(const QString& text, bool backward) override;
 
     QWebEngineView* View() const { return m_view; }
     // New windows, addresses for the desktop and disc files the reader clicked.
@@ -33,6 +35,7 @@ private:
     QWebEngineView* m_view;
     TWebPage* m_page;
     TPageLinks* m_links; // a child of the page
+    TPageFind* m_find;   // a child of the page
     // No page holds the window: its dialogs leave the window usable, and a page whose process
     // stops answering gives way to the one asked for.
     std::unique_ptr<TPageDialogs> m_dialogs;

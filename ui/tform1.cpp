@@ -195,6 +195,7 @@ void TForm1::CreateComponents() {
             [this] { ReportFailures([this] { TreeViewClick(); }); });
     connect(TreeView, &TContentsTreeView::NodeExpanded, this, &TForm1::TreeViewExpanded);
     connect(TreeView, &TContentsTreeView::NodeCollapsed, this, &TForm1::TreeViewCollapsed);
+    SetUpSearch();
 }
 
 void TForm1::FormCreate() {

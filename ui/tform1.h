@@ -14,6 +14,8 @@
 
 class QLabel;
 class TCaptionLabel;
+class TDiscSearchWindow;
+class TFindBar;
 class TContentsTreeView;
 class TLaunchButton;
 
@@ -73,6 +75,12 @@ public:
     void ShowSelectedPage();
     void NavigateTo(const QUrl& url);
 
+    // Find in the page (Ctrl+F) and search the disc (Ctrl+Shift+F, or the page's context menu).
+    void OpenFindBar();
+    void OpenDiscSearch();
+    TFindBar* FindBar() const { return m_findBar; }
+    TDiscSearchWindow* DiscSearchWindow() const { return m_searchWindow; }
+
     // The two web sites the picture buttons open.
     static QUrl MagazineSite();
     static QUrl PublisherSite();
@@ -90,6 +98,10 @@ private:
     void FillLaunchStrip(int node);
     QUrl PageAddress(const std::string& pageLineCp932) const;
     const content::PageKeyTable& PageKeys();
+    void SetUpSearch();
+    void ShowSearchResult(int node, const std::string& page, const QString& wordAsWritten);
+    void MarkWordOn(const QUrl& shown);
+    QString PlaceInTree(int node) const;
 
     // What the load sequence does to the window.
     void BeginTreeBuild() override;
@@ -105,6 +117,10 @@ private:
     std::unique_ptr<TPageView> m_pageView;
     std::unique_ptr<content::PageKeyTable> m_pageKeys;
     int m_stripHeight = 122;
+    TFindBar* m_findBar = nullptr;
+    TDiscSearchWindow* m_searchWindow = nullptr; // made when first opened
+    QString m_wordToMark;                        // marked by the find bar once m_markOn is shown
+    QUrl m_markOn;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

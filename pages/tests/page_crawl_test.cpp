@@ -3,7 +3,7 @@
 
 #include "content/cp932.h"
 #include "content/line_rule.h"
-#include "content/tests/temp_disc.h"
+#include "tests/support/temp_folder.h"
 #include "pages/page_crawl.h"
 #include "pages/page_name.h"
 
@@ -69,7 +69,7 @@ private:
 };
 
 TEST(PageCrawl, ReadsEachPageTheDiscShowsOnceInTheSameOrder) {
-    testing_disc::TempDisc disc;
+    testkit::TempDisc disc;
     const auto page = [&](const std::string& name, const std::string& body) {
         disc.write("_html/" + name,
                    *content::Utf8ToCp932("<html><head><title>" + name + "</title></head><body>" +

@@ -25,6 +25,7 @@ xcb_keysym_t KeySymbol(const std::string& name) {
         {"shift", 0xFFE1},  {"ctrl", 0xFFE3},     {"alt", 0xFFE9},    {"Tab", 0xFF09},
         {"Return", 0xFF0D}, {"KP_Enter", 0xFF8D}, {"Escape", 0xFF1B}, {"space", 0x20},
         {"Up", 0xFF52},     {"Down", 0xFF54},     {"Left", 0xFF51},   {"Right", 0xFF53},
+        {"F3", 0xFFC0},
     };
     if (const auto named = kNamed.find(name); named != kNamed.end())
         return named->second;

@@ -48,9 +48,12 @@ std::string UsableCacheRoot(const std::string& root) {
 }
 
 std::string CacheEntryName(const ImageFile& image) {
-    std::string stem = image.given.substr(image.given.rfind('/') + 1);
+    return CacheEntryName(image.given.substr(image.given.rfind('/') + 1), image.identity);
+}
+
+std::string CacheEntryName(const std::string& readableName, const std::string& identity) {
     std::string name;
-    for (char c : stem.substr(0, 40))
+    for (char c : readableName.substr(0, 40))
         name += (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.')
                     ? c
                     : '_';
@@ -58,7 +61,7 @@ std::string CacheEntryName(const ImageFile& image) {
         name.insert(0, "image");
     char hash[17];
     std::snprintf(hash, sizeof hash, "%016llx",
-                  static_cast<unsigned long long>(Fnv1a("quilcd-cache-1\n" + image.identity)));
+                  static_cast<unsigned long long>(Fnv1a("quilcd-cache-1\n" + identity)));
     return name + '-' + hash;
 }
 

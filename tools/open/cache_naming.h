@@ -16,6 +16,8 @@ std::string UsableCacheRoot(const std::string& root);
 // The name of an image's folder in the cache: the image's own name, kept readable, and a hash of
 // its identity, so that a changed or replaced image gets a folder of its own.
 std::string CacheEntryName(const ImageFile& image);
+// The same rule for anything else the cache keeps per disc: a readable name and an identity.
+std::string CacheEntryName(const std::string& readableName, const std::string& identity);
 
 // Held while an image's folder (entryDir, ending in '/') is looked at or built, or a work folder
 // is made in it, so that two opens of one image, and an open and a large file's write, take
