@@ -36,19 +36,6 @@ const bench_disc::TempDisc& Disc() {
     return disc;
 }
 
-// The window's part of the sequence, doing nothing: what is measured is the content library.
-class NullTarget final : public content::LoadTarget {
-public:
-    void BeginTreeBuild() override {}
-    void EndTreeBuild() override {}
-    void ExpandNode(int) override {}
-    void SetInfoCaption(const std::string&) override {}
-    void RepaintTree() override {}
-    void CollapseStrip() override {}
-    void ShowStartPage(const std::string&) override {}
-    void SelectStartNode(int) override {}
-};
-
 void BM_SplitThreeFiles(benchmark::State& state) {
     const std::string dir = Disc().ProgramDir();
     const std::array<std::string, 3> files = {content::ReadWholeFile(dir + "tree.txt"),
@@ -68,7 +55,7 @@ double LoadOnce(const content::DiscDirs& dirs, int& nodes, int& start) {
     const auto began = std::chrono::steady_clock::now();
     content::ContentTree tree;
     content::StringList html, button;
-    NullTarget target;
+    content::NoWindowTarget target;
     const auto error = content::RunLoadBlock(dirs, tree, html, button, target);
     if (error)
         return -1;

@@ -30,6 +30,20 @@ public:
     virtual void SelectStartNode(int index) = 0;                   // may throw
 };
 
+// The window of a reader that shows nothing of the disc as it loads (the disc search, the
+// benchmarks): the lists and the tree are all it wants.
+class NoWindowTarget final : public LoadTarget {
+public:
+    void BeginTreeBuild() override {}
+    void EndTreeBuild() override {}
+    void ExpandNode(int) override {}
+    void SetInfoCaption(const std::string&) override {}
+    void RepaintTree() override {}
+    void CollapseStrip() override {}
+    void ShowStartPage(const std::string&) override {}
+    void SelectStartNode(int) override {}
+};
+
 // How the program starts: the page open.htm, or the selection of the first node with a page.
 struct StartChoice {
     std::optional<std::string> openPage; // native path of open.htm when it exists
