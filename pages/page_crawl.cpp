@@ -133,7 +133,9 @@ unsigned ReaderCount(const CrawlOptions& options) {
 std::set<FileId> CrawlDiscPages(const content::DiscDirs& dirs, const content::StringList& htmlList,
                                 PageVisitor& visitor, const CrawlOptions& options) {
     const std::string discRoot = content::DiscRootOf(dirs.htmlDir);
-    TargetFinder targets(discRoot);
+    content::FolderListings ownListings;
+    content::FolderListings* listings = options.listings ? options.listings : &ownListings;
+    TargetFinder targets(discRoot, listings);
     std::set<FileId> listed;
     std::set<FileId> seen;
     std::vector<PageToRead> wave;
@@ -152,8 +154,8 @@ std::set<FileId> CrawlDiscPages(const content::DiscDirs& dirs, const content::St
     };
     for (const std::string_view line : htmlList)
         if (!line.empty())
-            seed(content::ResolveDiscPath(dirs.htmlDir, line), true);
-    seed(content::ResolveDiscPath(dirs.htmlDir, content::kStartPage), false);
+            seed(content::ResolveDiscPath(dirs.htmlDir, line, listings), true);
+    seed(content::ResolveDiscPath(dirs.htmlDir, content::kStartPage, listings), false);
 
     const Disc disc{targets, listed, visitor};
     std::vector<std::unique_ptr<CrawlReader>> readers;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/folder_listings.h"
 #include "content/load_sequence.h"
 #include "content/page_reference.h"
 #include "content/string_list.h"
@@ -61,6 +62,9 @@ protected:
 
 struct CrawlOptions {
     unsigned readers = 0; // 0: one per core, at most eight
+    // The folder listings the run's other lookups share (content::ResolveDiscPath); without
+    // them the crawl keeps its own, so that each folder is listed once either way.
+    content::FolderListings* listings = nullptr;
 };
 
 // How many readers a crawl with these options runs.

@@ -86,9 +86,12 @@ class Scanner final {
 public:
     Scanner(std::string_view text, const GumboOutput* document) : m_text(text) {
         m_scan.document = document;
+        m_scan.anchors.quirks =
+            document->document->v.document.doc_type_quirks_mode == GUMBO_DOCTYPE_QUIRKS;
     }
 
     void Element(const GumboElement& element, unsigned flags) {
+        Anchors(element);
         if (element.tag_namespace != GUMBO_NAMESPACE_HTML)
             return;
         // The parser copies a formatting element left open into the blocks that follow: the
@@ -150,6 +153,10 @@ public:
         std::stable_sort(
             m_scan.references.begin(), m_scan.references.end(),
             [](const PageReference& a, const PageReference& b) { return a.offset < b.offset; });
+        for (std::vector<std::string>* list : {&m_scan.anchors.ids, &m_scan.anchors.names}) {
+            std::sort(list->begin(), list->end());
+            list->erase(std::unique(list->begin(), list->end()), list->end());
+        }
         return std::move(m_scan);
     }
 
@@ -230,6 +237,19 @@ private:
             m_scan.declaredCharset = std::move(charset);
             m_charsetOpen = false;
         }
+    }
+
+    // Every element's id (SVG's too), and the name of each <a>.
+    void Anchors(const GumboElement& element) {
+        if (const GumboAttribute* id = gumbo_get_attribute(&element.attributes, "id");
+            id && id->value[0] != '\0')
+            m_scan.anchors.ids.emplace_back(id->value);
+        if (element.tag != GUMBO_TAG_A || element.tag_namespace != GUMBO_NAMESPACE_HTML)
+            return;
+        if (const GumboAttribute* name = gumbo_get_attribute(&element.attributes, "name");
+            name && name->value[0] != '\0')
+            m_scan.anchors.names.push_back(m_scan.anchors.quirks ? Lowered(name->value)
+                                                                 : std::string(name->value));
     }
 
     void StyleElement(const GumboElement& element) {

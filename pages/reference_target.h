@@ -7,6 +7,10 @@
 #include <string>
 #include <sys/types.h>
 
+namespace content {
+class FolderListings;
+}
+
 namespace pages {
 
 // A file as the system knows it, whatever path or link leads to it.
@@ -32,11 +36,13 @@ struct ReferenceTarget {
 // Whether a file's name makes the view show it as HTML.
 bool IsHtmlName(std::string_view path);
 
-// Finds the files references reach, each path looked up once however many pages name it; safe
-// to use from several threads.
+// Finds the files references reach, each path looked up once however many pages name it, and
+// each folder listed once for all lookups that fall back to other letter cases; safe to use from
+// several threads.
 class TargetFinder final {
 public:
-    explicit TargetFinder(std::string discRoot) : m_discRoot(std::move(discRoot)) {}
+    TargetFinder(std::string discRoot, content::FolderListings* listings)
+        : m_discRoot(std::move(discRoot)), m_listings(listings) {}
 
     // urlPath is a joined reference's path, still percent-encoded.
     ReferenceTarget Find(const std::string& urlPath);
@@ -47,6 +53,7 @@ private:
     ReferenceTarget Look(const std::string& nativePath) const;
 
     std::string m_discRoot;
+    content::FolderListings* m_listings;
     std::mutex m_mutex;
     std::map<std::string, ReferenceTarget> m_found;
 };
