@@ -50,9 +50,9 @@ std::vector<ResolvedReference> Resolve(const std::string& path, const PageScan& 
         if (out.joined.kind == content::JoinedReference::Kind::File) {
             out.samePage = out.joined.path == pageUrl && !out.joined.query;
             if (!out.samePage) {
-                out.target = disc.targets.Find(out.joined.path);
-                out.listedTarget = out.target.state == ReferenceTarget::State::Found &&
-                                   disc.listed.contains(out.target.id);
+                out.target = &disc.targets.Find(out.joined.path);
+                out.listedTarget = out.target->state == ReferenceTarget::State::Found &&
+                                   disc.listed.contains(out.target->id);
             }
         }
         resolved.push_back(std::move(out));
@@ -64,9 +64,9 @@ std::vector<ResolvedReference> Resolve(const std::string& path, const PageScan& 
 std::vector<PageToRead> Reached(const std::vector<ResolvedReference>& references) {
     std::vector<PageToRead> reached;
     for (const ResolvedReference& r : references)
-        if (Navigates(r.reference->kind) && r.target.state == ReferenceTarget::State::Found &&
-            r.target.page)
-            reached.push_back({r.target.path, r.target.id});
+        if (Navigates(r.reference->kind) && r.target &&
+            r.target->state == ReferenceTarget::State::Found && r.target->page)
+            reached.push_back({r.target->path, r.target->id});
     return reached;
 }
 

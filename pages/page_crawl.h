@@ -20,9 +20,9 @@ namespace pages {
 struct ResolvedReference {
     const PageReference* reference = nullptr;
     content::JoinedReference joined;
-    // Kind::File only. A jump within the page itself (samePage: its own path, no query) loads
-    // nothing and is not looked up.
-    ReferenceTarget target;
+    // The file found, for Kind::File; null for another machine and for a jump within the page
+    // itself (samePage: its own path, no query), which loads nothing.
+    const ReferenceTarget* target = nullptr;
     bool samePage = false;
     bool listedTarget = false; // the target is a page html.txt lists
 };

@@ -99,34 +99,33 @@ public:
         if (flags & (GUMBO_INSERTION_RECONSTRUCTED_FORMATTING_ELEMENT |
                      GUMBO_INSERTION_ADOPTION_AGENCY_CLONED))
             return;
-        const char* tag = gumbo_normalized_tagname(element.tag);
         CharsetDeclaration(element);
         switch (element.tag) {
         case GUMBO_TAG_A:
         case GUMBO_TAG_AREA:
-            Attribute(element, "href", ReferenceKind::Link, tag);
+            Attribute(element, "href", ReferenceKind::Link);
             break;
         case GUMBO_TAG_FRAME:
         case GUMBO_TAG_IFRAME:
-            Attribute(element, "src", ReferenceKind::Frame, tag);
+            Attribute(element, "src", ReferenceKind::Frame);
             break;
         case GUMBO_TAG_IMG:
-            Attribute(element, "src", ReferenceKind::Picture, tag);
+            Attribute(element, "src", ReferenceKind::Picture);
             break;
         case GUMBO_TAG_INPUT:
             if (const GumboAttribute* type = gumbo_get_attribute(&element.attributes, "type");
                 type && Lowered(type->value) == "image")
-                Attribute(element, "src", ReferenceKind::Picture, tag);
+                Attribute(element, "src", ReferenceKind::Picture);
             break;
         case GUMBO_TAG_SCRIPT:
-            Attribute(element, "src", ReferenceKind::Script, tag);
+            Attribute(element, "src", ReferenceKind::Script);
             break;
         case GUMBO_TAG_LINK:
             if (const GumboAttribute* rel = gumbo_get_attribute(&element.attributes, "rel")) {
                 if (HasToken(rel->value, "stylesheet"))
-                    Attribute(element, "href", ReferenceKind::StyleSheet, tag);
+                    Attribute(element, "href", ReferenceKind::StyleSheet);
                 else if (HasToken(rel->value, "icon"))
-                    Attribute(element, "href", ReferenceKind::Picture, tag);
+                    Attribute(element, "href", ReferenceKind::Picture);
             }
             break;
         case GUMBO_TAG_BASE:
@@ -144,7 +143,7 @@ public:
             break;
         }
         if (TakesBackground(element.tag))
-            Attribute(element, "background", ReferenceKind::Picture, tag);
+            Attribute(element, "background", ReferenceKind::Picture);
         if (const GumboAttribute* style = gumbo_get_attribute(&element.attributes, "style"))
             Css(style->value, ValueOffset(*style), InnerExact(*style), "style attribute");
     }
@@ -190,13 +189,13 @@ private:
         m_scan.references.push_back({kind, std::move(text), offset, std::move(where)});
     }
 
-    void Attribute(const GumboElement& element, const char* name, ReferenceKind kind,
-                   const char* tag) {
+    void Attribute(const GumboElement& element, const char* name, ReferenceKind kind) {
         const GumboAttribute* attribute = gumbo_get_attribute(&element.attributes, name);
         // An empty value names the page itself, and loads nothing into an img.
         if (!attribute || attribute->value[0] == '\0')
             return;
-        Add(kind, attribute->value, ValueOffset(*attribute), std::string(tag) + " " + name);
+        Add(kind, attribute->value, ValueOffset(*attribute),
+            std::string(gumbo_normalized_tagname(element.tag)) + " " + name);
     }
 
     void Refresh(const GumboElement& element) {

@@ -61,7 +61,7 @@ ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
     return target;
 }
 
-ReferenceTarget TargetFinder::Find(const std::string& urlPath) {
+const ReferenceTarget& TargetFinder::Find(const std::string& urlPath) {
     {
         const std::lock_guard lock(m_mutex);
         const auto it = m_found.find(urlPath);

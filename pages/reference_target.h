@@ -1,11 +1,11 @@
 #pragma once
 
 #include <compare>
-#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <unordered_map>
 
 namespace content {
 class FolderListings;
@@ -44,8 +44,9 @@ public:
     TargetFinder(std::string discRoot, content::FolderListings* listings)
         : m_discRoot(std::move(discRoot)), m_listings(listings) {}
 
-    // urlPath is a joined reference's path, still percent-encoded.
-    ReferenceTarget Find(const std::string& urlPath);
+    // urlPath is a joined reference's path, still percent-encoded. The answer stays valid as
+    // long as the finder.
+    const ReferenceTarget& Find(const std::string& urlPath);
 
     const std::string& DiscRoot() const { return m_discRoot; }
 
@@ -55,7 +56,7 @@ private:
     std::string m_discRoot;
     content::FolderListings* m_listings;
     std::mutex m_mutex;
-    std::map<std::string, ReferenceTarget> m_found;
+    std::unordered_map<std::string, ReferenceTarget> m_found; // its entries never move
 };
 
 } // namespace pages

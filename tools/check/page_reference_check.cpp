@@ -65,7 +65,7 @@ public:
                     ", never on the disc: the view blocks it");
             return;
         }
-        const pages::ReferenceTarget& target = resolved.target;
+        const pages::ReferenceTarget& target = *resolved.target;
         switch (target.state) {
         case State::Outside:
             add(Severity::Error, "outside-disc",
@@ -190,8 +190,9 @@ public:
                 const pages::PageReference& reference = *resolved.reference;
                 anchors.push_back(
                     {page.order, name, at, reference.kind, reference.where, reference.text,
-                     resolved.joined.fragmentText, resolved.samePage ? page.id : resolved.target.id,
-                     resolved.samePage ? name : pages::PageName(m_htmlDir, resolved.target.path),
+                     resolved.joined.fragmentText,
+                     resolved.samePage ? page.id : resolved.target->id,
+                     resolved.samePage ? name : pages::PageName(m_htmlDir, resolved.target->path),
                      resolved.samePage});
             }
             // A jump within the page itself loads nothing.
@@ -240,8 +241,8 @@ private:
     // A link, frame or refresh to a page, with a fragment.
     static bool NamesAnchor(const ResolvedReference& resolved) {
         return pages::Navigates(resolved.reference->kind) && resolved.joined.fragment &&
-               (resolved.samePage ||
-                (resolved.target.state == State::Found && resolved.target.page));
+               (resolved.samePage || (resolved.target && resolved.target->state == State::Found &&
+                                      resolved.target->page));
     }
 
     void Keep(std::size_t order, Findings findings, pages::FileId page,
