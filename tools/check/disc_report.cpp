@@ -94,6 +94,13 @@ bool DiscReport::HasErrors() const {
                        [](const Finding& f) { return f.severity == Severity::Error; });
 }
 
+std::array<std::size_t, 3> DiscReport::Counts() const {
+    std::array<std::size_t, 3> counts{};
+    for (const Finding& finding : problems)
+        ++counts[static_cast<std::size_t>(finding.severity)];
+    return counts;
+}
+
 DiscReport BuildDiscReport(const content::DiscDirs& dirs) {
     DiscReport report;
     report.programDir = dirs.programDir;
