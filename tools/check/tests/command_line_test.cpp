@@ -76,11 +76,13 @@ TEST(CommandLine, UsageErrorsAndHelpAreToldExactly) {
         {{"--jsn", menu}, 2, "quilcd-check: unknown option --jsn\n" + kUsage},
         {{menu, "-x"}, 2, "quilcd-check: unknown option -x\n" + kUsage},
         {{menu, menu}, 2, "quilcd-check: one MENU_DIR or IMAGE only\n" + kUsage},
-        {{"--format", "xml", menu}, 2,
+        {{"--format", "xml", menu},
+         2,
          "quilcd-check: unknown format xml (text, json, csv or html)\n" + kUsage},
         {{"--json", "--format=csv", menu}, 2, "quilcd-check: one format only\n" + kUsage},
         {{menu, "--ignore"}, 2, "quilcd-check: --ignore needs a value\n" + kUsage},
-        {{"--ignore=missing_target", menu}, 2,
+        {{"--ignore=missing_target", menu},
+         2,
          "quilcd-check: unknown code missing_target (see quilcd-check --help for where the "
          "codes are listed)\n" +
              kUsage},
