@@ -1,21 +1,28 @@
-// The disc checker reading a disc's pages: 10,000 pages of 20 KB with 50 references each, against
-// reading the same bytes. Run in Release:
+// The disc checker reading a disc's pages: 1,000 and 10,000 pages of 20 KB with 50 references
+// each (the same pages, ten times as many), against the HTML parser alone on the same pages and
+// cores, and against reading the same bytes. Run in Release:
 //   build-release/bench/bench_checker_pages --benchmark_repetitions=3
-// The checker reads the pages on every core; the figures are wall-clock time. The parser alone,
-// on one core, is measured beside them for explanation.
+// The checker reads the pages on every core; the figures are wall-clock time, and the system
+// time the check takes is measured on its own (BM_CheckDiscPagesSystemTime).
 
 #include "bench/ratio_reporter.h"
 #include "content/cp932.h"
 #include "content/file_read.h"
 #include "content/load_sequence.h"
+#include "pages/page_crawl.h"
 #include "tools/check/disc_report.h"
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <gumbo.h>
+#include <map>
+#include <memory>
 #include <string>
+#include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -23,8 +30,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kPages = 10'000;
-constexpr int kListed = 200; // pages html.txt lists; links reach the rest
+constexpr int kSmall = 1'000;
+constexpr int kLarge = 10'000;
+constexpr int kPagesPerFolder = 100;
+constexpr int kListedEvery = 50; // html.txt lists every 50th page; links reach the rest
 constexpr std::size_t kPageBytes = 20'000;
 constexpr int kPictures = 100;
 
@@ -36,29 +45,29 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 std::string PageName(int i) {
     // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "p" + std::string.
     std::string name = "p";
-    name += std::to_string(i / 100);
+    name += std::to_string(i / kPagesPerFolder);
     name += "/page";
     name += std::to_string(i);
     return name + ".htm";
 }
 
 // One page of the time: Shift-JIS text in <font> soup, 50 references: 10 links to the pages
-// after it, 34 pictures, a style sheet, a script, a style url(), a frame, a refresh, and two
-// broken links.
-std::string Page(int i) {
+// after it, 34 pictures, a style sheet, a script, a style url(), a frame, a refresh, two broken
+// links (one named only on this page, one in every folder) and a link to the page's own top.
+std::string Page(int i, int pages) {
     const std::string text = *content::Utf8ToCp932(
         "この号の特集ではインターネットの始め方を紹介します。付録のソフトをお試しください。");
     std::string page = "<HTML><HEAD><TITLE>Page " + std::to_string(i) +
                        "</TITLE>\r\n<LINK REL=stylesheet HREF=\"../style.css\">\r\n"
                        "<SCRIPT SRC=\"../menu.js\"></SCRIPT>\r\n"
                        "<META HTTP-EQUIV=Refresh CONTENT=\"600; URL=page" +
-                       std::to_string(i - i % 100) +
+                       std::to_string(i - i % kPagesPerFolder) +
                        ".htm\">\r\n</HEAD>\r\n"
                        "<BODY BGCOLOR=#FFFFFF BACKGROUND=\"../img/back.gif\">\r\n"
                        "<P STYLE=\"background:url(../img/pic0.gif)\">\r\n"
                        "<IFRAME SRC=\"../p0/page0.htm\"></IFRAME>\r\n";
     for (int k = 1; k <= 10; ++k)
-        page += "<P><FONT SIZE=2 COLOR=#333366><A HREF=\"../" + PageName((i + k) % kPages) + "\">" +
+        page += "<P><FONT SIZE=2 COLOR=#333366><A HREF=\"../" + PageName((i + k) % pages) + "\">" +
                 text + "</A></FONT>\r\n";
     for (int k = 0; k < 34; ++k)
         page += "<IMG SRC=\"..\\img\\pic" + std::to_string((i + k) % kPictures) +
@@ -70,16 +79,16 @@ std::string Page(int i) {
     return page + "</BODY></HTML>\r\n";
 }
 
-// The disc, made once in a temporary directory and removed at exit.
+// A disc of that many pages, made once in a temporary directory and removed at exit.
 class PageDisc final {
 public:
-    PageDisc() {
+    explicit PageDisc(int pages) {
         std::string pattern = (fs::temp_directory_path() / "quilcd-pages-XXXXXX").string();
         m_root = fs::canonical(::mkdtemp(pattern.data()));
         std::string tree, html, button;
-        for (int i = 0; i < kListed; ++i) {
+        for (int i = 0; i < pages; i += kListedEvery) {
             tree += "Page " + std::to_string(i) + "\r\n";
-            html += PageName(i * (kPages / kListed)) + "\r\n";
+            html += PageName(i) + "\r\n";
             button += "\r\n";
         }
         WriteFile(m_root / "menu/tree.txt", tree);
@@ -91,9 +100,9 @@ public:
         WriteFile(m_root / "_html/img/back.gif", "GIF89a");
         for (int k = 0; k < kPictures; ++k)
             WriteFile(m_root / ("_html/img/pic" + std::to_string(k) + ".gif"), "GIF89a");
-        for (int i = 0; i < kPages; ++i) {
+        for (int i = 0; i < pages; ++i) {
             const fs::path path = m_root / "_html" / PageName(i);
-            WriteFile(path, Page(i));
+            WriteFile(path, Page(i, pages));
             m_pages.push_back(path.string());
         }
     }
@@ -112,13 +121,23 @@ private:
     std::vector<std::string> m_pages;
 };
 
-const PageDisc& Disc() {
-    static const PageDisc disc;
-    return disc;
+const PageDisc& Disc(int pages) {
+    static std::map<int, std::unique_ptr<PageDisc>> discs;
+    std::unique_ptr<PageDisc>& disc = discs[pages];
+    if (!disc)
+        disc = std::make_unique<PageDisc>(pages);
+    return *disc;
+}
+
+double SystemSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_stime.tv_usec) * 1e-6;
 }
 
 void BM_CheckDiscPages(benchmark::State& state) {
-    const content::DiscDirs dirs = Disc().Dirs();
+    const content::DiscDirs dirs = Disc(static_cast<int>(state.range(0))).Dirs();
     std::size_t findings = 0;
     for (auto _ : state) {
         const check::DiscReport report = check::BuildDiscReport(dirs);
@@ -127,40 +146,85 @@ void BM_CheckDiscPages(benchmark::State& state) {
     }
     state.counters["findings"] = static_cast<double>(findings);
 }
-BENCHMARK(BM_CheckDiscPages)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_CheckDiscPages)
+    ->Arg(kSmall)
+    ->Arg(kLarge)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(1);
+
+// The kernel's share of the check alone: file reads, folder listings, lookups of names.
+void BM_CheckDiscPagesSystemTime(benchmark::State& state) {
+    const content::DiscDirs dirs = Disc(static_cast<int>(state.range(0))).Dirs();
+    for (auto _ : state) {
+        const double before = SystemSeconds();
+        const check::DiscReport report = check::BuildDiscReport(dirs);
+        benchmark::DoNotOptimize(report.problems.size());
+        state.SetIterationTime(SystemSeconds() - before);
+    }
+}
+BENCHMARK(BM_CheckDiscPagesSystemTime)
+    ->Arg(kSmall)
+    ->Arg(kLarge)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1);
 
 // The baseline: every page's bytes read once, as the checker reads them.
 void BM_ReadDiscPages(benchmark::State& state) {
+    const PageDisc& disc = Disc(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         std::size_t bytes = 0;
-        for (const std::string& page : Disc().Pages())
+        for (const std::string& page : disc.Pages())
             bytes += content::ReadWholeFile(page).size();
         benchmark::DoNotOptimize(bytes);
     }
 }
-BENCHMARK(BM_ReadDiscPages)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_ReadDiscPages)
+    ->Arg(kLarge)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
-// For explanation: the HTML parser alone, on one core, on the pages' text already converted to
-// UTF-8 (outside the timing) and with the checker's options (no list of parse errors): what the
-// parse costs of the checker's work. Trees are freed by the parser's own release, where the
-// checker drops a whole arena at once.
+// The HTML parser alone, on the pages' text already converted to UTF-8 (outside the timing),
+// with the checker's options (no list of parse errors), on as many threads as the checker reads
+// pages with: what the parse costs of the checker's work on the same cores. Trees are freed by
+// the parser's own release, where the checker drops a whole arena at once.
 void BM_ParseDiscPages(benchmark::State& state) {
     std::vector<std::string> texts;
-    for (const std::string& page : Disc().Pages())
+    for (const std::string& page : Disc(static_cast<int>(state.range(0))).Pages())
         texts.push_back(content::Cp932ToUtf8(content::ReadWholeFile(page)));
     GumboOptions options = kGumboDefaultOptions;
     options.max_errors = 0;
+    const unsigned threads = pages::ReaderCount({});
     for (auto _ : state) {
-        std::size_t nodes = 0;
-        for (const std::string& text : texts) {
-            GumboOutput* output = gumbo_parse_with_options(&options, text.data(), text.size());
-            nodes += output->root->v.element.children.length;
-            gumbo_destroy_output(&options, output);
+        std::atomic<std::size_t> next{0};
+        std::atomic<std::size_t> nodes{0};
+        const auto parse = [&] {
+            for (std::size_t i = next++; i < texts.size(); i = next++) {
+                GumboOutput* output =
+                    gumbo_parse_with_options(&options, texts[i].data(), texts[i].size());
+                nodes += output->root->v.element.children.length;
+                gumbo_destroy_output(&options, output);
+            }
+        };
+        {
+            std::vector<std::jthread> helpers;
+            for (unsigned t = 1; t < threads; ++t)
+                helpers.emplace_back(parse);
+            parse();
         }
-        benchmark::DoNotOptimize(nodes);
+        benchmark::DoNotOptimize(nodes.load());
     }
+    state.counters["threads"] = threads;
 }
-BENCHMARK(BM_ParseDiscPages)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_ParseDiscPages)
+    ->Arg(kLarge)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(1);
 
 } // namespace
 
@@ -168,9 +232,16 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    Disc(); // made before any timing
-    TRatioReporter reporter({{"BM_CheckDiscPages/", "BM_ReadDiscPages/", 0, 5},
-                             {"BM_ParseDiscPages/", "BM_ReadDiscPages/", 0, 5}});
+    Disc(kSmall); // made before any timing
+    Disc(kLarge);
+    const std::string small = "/" + std::to_string(kSmall);
+    const std::string large = "/" + std::to_string(kLarge);
+    TRatioReporter reporter({
+        {"BM_CheckDiscPages" + large, "BM_CheckDiscPages" + small, 0, 11},
+        {"BM_CheckDiscPagesSystemTime" + large, "BM_CheckDiscPagesSystemTime" + small, 0, 11},
+        {"BM_CheckDiscPages" + large, "BM_ParseDiscPages" + large, 0, 1.3},
+        {"BM_CheckDiscPages" + large, "BM_ReadDiscPages" + large, 0, 5},
+    });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -22,11 +22,12 @@ ButtonSlots ReadButtonFile(const std::string& nativePath) {
 }
 
 std::optional<ButtonSlots> ReadButtonsOfNode(const std::string& htmlDir,
-                                             const StringList& buttonList, long long n) {
+                                             const StringList& buttonList, long long n,
+                                             FolderListings* listings) {
     const std::string_view name = ListEntry(buttonList, n);
     if (name.empty())
         return std::nullopt;
-    const std::string path = ResolveDiscPath(htmlDir, name);
+    const std::string path = ResolveDiscPath(htmlDir, name, listings);
     if (!IsRegularFile(path))
         return std::nullopt;
     return ReadButtonFile(path);

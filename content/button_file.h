@@ -8,6 +8,8 @@
 
 namespace content {
 
+class FolderListings;
+
 constexpr int kButtonCount = 12;
 
 // One of the twelve places a button file fills: a caption and a target (both lines of the file,
@@ -29,8 +31,10 @@ ButtonSlots ReadButtonFile(const std::string& nativePath);
 
 // The button file of the node at absolute index n: entry n of ButtonList (the list index error
 // when there is none), resolved under the content directory. Nullopt when the entry is empty or
-// names no regular file; the open error when the file exists but cannot be read.
+// names no regular file; the open error when the file exists but cannot be read. Listings as
+// for ResolveDiscPath.
 std::optional<ButtonSlots> ReadButtonsOfNode(const std::string& htmlDir,
-                                             const StringList& buttonList, long long n);
+                                             const StringList& buttonList, long long n,
+                                             FolderListings* listings = nullptr);
 
 } // namespace content

@@ -1,8 +1,8 @@
 #include "content/disc_path.h"
 
 #include "content/cp932.h"
+#include "content/folder_listings.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 namespace content {
@@ -13,51 +13,21 @@ bool Exists(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0;
 }
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto x = static_cast<unsigned char>(a[i]);
-        auto y = static_cast<unsigned char>(b[i]);
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<unsigned char>(x + 0x20);
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<unsigned char>(y + 0x20);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
-// The entry of dir whose name equals name but for ASCII case; of several, the smallest name,
-// so that the answer does not depend on the order the file system lists them in.
-std::string FindIgnoringCase(const std::string& dir, const std::string& name) {
-    std::string found;
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d)
-        return found;
-    while (const dirent* entry = ::readdir(d)) {
-        const std::string_view candidate(entry->d_name);
-        if (EqualIgnoringAsciiCase(candidate, name) && (found.empty() || candidate < found))
-            found = candidate;
-    }
-    ::closedir(d);
-    return found;
-}
-
 } // namespace
 
-std::string ResolveDiscPath(const std::string& nativeDir, std::string_view relativeCp932) {
+std::string ResolveDiscPath(const std::string& nativeDir, std::string_view relativeCp932,
+                            FolderListings* listings) {
     // Converting first keeps a 0x5C trail byte inside its character; only real backslashes
     // remain to become separators.
     std::string relative = Cp932ToUtf8(relativeCp932);
     for (char& c : relative)
         if (c == '\\' || c == '/')
             c = kPathDelim;
-    return MatchDiscPath(nativeDir, relative);
+    return MatchDiscPath(nativeDir, relative, listings);
 }
 
-std::string MatchDiscPath(const std::string& nativeDir, std::string_view relative) {
+std::string MatchDiscPath(const std::string& nativeDir, std::string_view relative,
+                          FolderListings* listings) {
     std::string path = nativeDir;
     std::size_t pos = 0;
     while (pos <= relative.size()) {
@@ -71,7 +41,8 @@ std::string MatchDiscPath(const std::string& nativeDir, std::string_view relativ
             Exists(path + component)) {
             path += component + tail;
         } else {
-            const std::string match = FindIgnoringCase(path, component);
+            const std::string match = listings ? listings->FindIgnoringAsciiCase(path, component)
+                                               : FindIgnoringAsciiCase(path, component);
             if (match.empty()) {
                 path += relative.substr(pos); // the rest as written: it does not exist
                 return path;

@@ -68,7 +68,8 @@ std::string PercentDecode(std::string_view text) {
     return out;
 }
 
-std::string FindPageFile(const std::string& discRootResolved, const std::string& nativePath) {
+std::string FindPageFile(const std::string& discRootResolved, const std::string& nativePath,
+                         FolderListings* listings) {
     if (discRootResolved.empty() || nativePath.empty() || nativePath[0] != kPathDelim ||
         nativePath.find('\0') != std::string::npos || Exists(nativePath))
         return nativePath;
@@ -76,12 +77,12 @@ std::string FindPageFile(const std::string& discRootResolved, const std::string&
     if (!BelowRoot(discRootResolved, nativePath, rest))
         return nativePath;
     const std::string root = nativePath.substr(0, nativePath.size() - rest.size());
-    std::string found = MatchDiscPath(root, rest);
+    std::string found = MatchDiscPath(root, rest, listings);
     if (Exists(found))
         return found;
     // Names percent-encoded in Shift-JIS arrive as CP932 bytes; the disc holds them in UTF-8.
     if (HasNonAscii(rest) && InvalidCp932Offsets(rest).empty()) {
-        found = MatchDiscPath(root, Cp932ToUtf8(rest));
+        found = MatchDiscPath(root, Cp932ToUtf8(rest), listings);
         if (Exists(found))
             return found;
     }

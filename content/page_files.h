@@ -5,6 +5,8 @@
 
 namespace content {
 
+class FolderListings;
+
 // Where the page view finds a local file that a page asks for. The disc's pages were made on
 // Windows for a disc read through Windows or ISO 9660, where names ignore case: a page may ask
 // for FILES/PIC.PNG while the disc holds files/pic.png. Japanese editors of the time also wrote
@@ -18,7 +20,9 @@ std::string PercentDecode(std::string_view text);
 // when it exists; otherwise, below the disc root, each name matched as written and then ignoring
 // ASCII case; otherwise the same after reading the names as CP932. A path outside the disc root,
 // or one that none of these finds, is returned as it came: it stays missing. The answer still
-// has to pass the disc's confinement check.
-std::string FindPageFile(const std::string& discRootResolved, const std::string& nativePath);
+// has to pass the disc's confinement check. With listings, each folder is read once for every
+// lookup that shares them.
+std::string FindPageFile(const std::string& discRootResolved, const std::string& nativePath,
+                         FolderListings* listings = nullptr);
 
 } // namespace content

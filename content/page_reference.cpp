@@ -115,6 +115,7 @@ std::string_view WithoutQueryAndFragment(std::string_view reference, JoinedRefer
     const std::size_t hash = reference.find('#');
     if (hash != std::string_view::npos) {
         joined.fragment = true;
+        joined.fragmentText = reference.substr(hash + 1);
         reference = reference.substr(0, hash);
     }
     const std::size_t question = reference.find('?');

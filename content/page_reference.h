@@ -22,6 +22,7 @@ struct JoinedReference {
     std::string host; // OtherHost: the machine's name, lowered
     bool query = false;
     bool fragment = false;
+    std::string fragmentText; // the fragment as written, without its '#'
 };
 
 // The path part of a page's file: URL, from the page's native path: the bytes that a reference

@@ -50,9 +50,9 @@ std::vector<ResolvedReference> Resolve(const std::string& path, const PageScan& 
         if (out.joined.kind == content::JoinedReference::Kind::File) {
             out.samePage = out.joined.path == pageUrl && !out.joined.query;
             if (!out.samePage) {
-                out.target = disc.targets.Find(out.joined.path);
-                out.listedTarget = out.target.state == ReferenceTarget::State::Found &&
-                                   disc.listed.contains(out.target.id);
+                out.target = &disc.targets.Find(out.joined.path);
+                out.listedTarget = out.target->state == ReferenceTarget::State::Found &&
+                                   disc.listed.contains(out.target->id);
             }
         }
         resolved.push_back(std::move(out));
@@ -64,9 +64,9 @@ std::vector<ResolvedReference> Resolve(const std::string& path, const PageScan& 
 std::vector<PageToRead> Reached(const std::vector<ResolvedReference>& references) {
     std::vector<PageToRead> reached;
     for (const ResolvedReference& r : references)
-        if (Navigates(r.reference->kind) && r.target.state == ReferenceTarget::State::Found &&
-            r.target.page)
-            reached.push_back({r.target.path, r.target.id});
+        if (Navigates(r.reference->kind) && r.target &&
+            r.target->state == ReferenceTarget::State::Found && r.target->page)
+            reached.push_back({r.target->path, r.target->id});
     return reached;
 }
 
@@ -133,7 +133,9 @@ unsigned ReaderCount(const CrawlOptions& options) {
 std::set<FileId> CrawlDiscPages(const content::DiscDirs& dirs, const content::StringList& htmlList,
                                 PageVisitor& visitor, const CrawlOptions& options) {
     const std::string discRoot = content::DiscRootOf(dirs.htmlDir);
-    TargetFinder targets(discRoot);
+    content::FolderListings ownListings;
+    content::FolderListings* listings = options.listings ? options.listings : &ownListings;
+    TargetFinder targets(discRoot, listings);
     std::set<FileId> listed;
     std::set<FileId> seen;
     std::vector<PageToRead> wave;
@@ -152,8 +154,8 @@ std::set<FileId> CrawlDiscPages(const content::DiscDirs& dirs, const content::St
     };
     for (const std::string_view line : htmlList)
         if (!line.empty())
-            seed(content::ResolveDiscPath(dirs.htmlDir, line), true);
-    seed(content::ResolveDiscPath(dirs.htmlDir, content::kStartPage), false);
+            seed(content::ResolveDiscPath(dirs.htmlDir, line, listings), true);
+    seed(content::ResolveDiscPath(dirs.htmlDir, content::kStartPage, listings), false);
 
     const Disc disc{targets, listed, visitor};
     std::vector<std::unique_ptr<CrawlReader>> readers;

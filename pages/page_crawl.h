@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/folder_listings.h"
 #include "content/load_sequence.h"
 #include "content/page_reference.h"
 #include "content/string_list.h"
@@ -19,9 +20,9 @@ namespace pages {
 struct ResolvedReference {
     const PageReference* reference = nullptr;
     content::JoinedReference joined;
-    // Kind::File only. A jump within the page itself (samePage: its own path, no query) loads
-    // nothing and is not looked up.
-    ReferenceTarget target;
+    // The file found, for Kind::File; null for another machine and for a jump within the page
+    // itself (samePage: its own path, no query), which loads nothing.
+    const ReferenceTarget* target = nullptr;
     bool samePage = false;
     bool listedTarget = false; // the target is a page html.txt lists
 };
@@ -61,6 +62,9 @@ protected:
 
 struct CrawlOptions {
     unsigned readers = 0; // 0: one per core, at most eight
+    // The folder listings the run's other lookups share (content::ResolveDiscPath); without
+    // them the crawl keeps its own, so that each folder is listed once either way.
+    content::FolderListings* listings = nullptr;
 };
 
 // How many readers a crawl with these options runs.

@@ -86,9 +86,12 @@ class Scanner final {
 public:
     Scanner(std::string_view text, const GumboOutput* document) : m_text(text) {
         m_scan.document = document;
+        m_scan.anchors.quirks =
+            document->document->v.document.doc_type_quirks_mode == GUMBO_DOCTYPE_QUIRKS;
     }
 
     void Element(const GumboElement& element, unsigned flags) {
+        Anchors(element);
         if (element.tag_namespace != GUMBO_NAMESPACE_HTML)
             return;
         // The parser copies a formatting element left open into the blocks that follow: the
@@ -96,34 +99,33 @@ public:
         if (flags & (GUMBO_INSERTION_RECONSTRUCTED_FORMATTING_ELEMENT |
                      GUMBO_INSERTION_ADOPTION_AGENCY_CLONED))
             return;
-        const char* tag = gumbo_normalized_tagname(element.tag);
         CharsetDeclaration(element);
         switch (element.tag) {
         case GUMBO_TAG_A:
         case GUMBO_TAG_AREA:
-            Attribute(element, "href", ReferenceKind::Link, tag);
+            Attribute(element, "href", ReferenceKind::Link);
             break;
         case GUMBO_TAG_FRAME:
         case GUMBO_TAG_IFRAME:
-            Attribute(element, "src", ReferenceKind::Frame, tag);
+            Attribute(element, "src", ReferenceKind::Frame);
             break;
         case GUMBO_TAG_IMG:
-            Attribute(element, "src", ReferenceKind::Picture, tag);
+            Attribute(element, "src", ReferenceKind::Picture);
             break;
         case GUMBO_TAG_INPUT:
             if (const GumboAttribute* type = gumbo_get_attribute(&element.attributes, "type");
                 type && Lowered(type->value) == "image")
-                Attribute(element, "src", ReferenceKind::Picture, tag);
+                Attribute(element, "src", ReferenceKind::Picture);
             break;
         case GUMBO_TAG_SCRIPT:
-            Attribute(element, "src", ReferenceKind::Script, tag);
+            Attribute(element, "src", ReferenceKind::Script);
             break;
         case GUMBO_TAG_LINK:
             if (const GumboAttribute* rel = gumbo_get_attribute(&element.attributes, "rel")) {
                 if (HasToken(rel->value, "stylesheet"))
-                    Attribute(element, "href", ReferenceKind::StyleSheet, tag);
+                    Attribute(element, "href", ReferenceKind::StyleSheet);
                 else if (HasToken(rel->value, "icon"))
-                    Attribute(element, "href", ReferenceKind::Picture, tag);
+                    Attribute(element, "href", ReferenceKind::Picture);
             }
             break;
         case GUMBO_TAG_BASE:
@@ -141,7 +143,7 @@ public:
             break;
         }
         if (TakesBackground(element.tag))
-            Attribute(element, "background", ReferenceKind::Picture, tag);
+            Attribute(element, "background", ReferenceKind::Picture);
         if (const GumboAttribute* style = gumbo_get_attribute(&element.attributes, "style"))
             Css(style->value, ValueOffset(*style), InnerExact(*style), "style attribute");
     }
@@ -150,6 +152,10 @@ public:
         std::stable_sort(
             m_scan.references.begin(), m_scan.references.end(),
             [](const PageReference& a, const PageReference& b) { return a.offset < b.offset; });
+        for (std::vector<std::string>* list : {&m_scan.anchors.ids, &m_scan.anchors.names}) {
+            std::sort(list->begin(), list->end());
+            list->erase(std::unique(list->begin(), list->end()), list->end());
+        }
         return std::move(m_scan);
     }
 
@@ -183,13 +189,13 @@ private:
         m_scan.references.push_back({kind, std::move(text), offset, std::move(where)});
     }
 
-    void Attribute(const GumboElement& element, const char* name, ReferenceKind kind,
-                   const char* tag) {
+    void Attribute(const GumboElement& element, const char* name, ReferenceKind kind) {
         const GumboAttribute* attribute = gumbo_get_attribute(&element.attributes, name);
         // An empty value names the page itself, and loads nothing into an img.
         if (!attribute || attribute->value[0] == '\0')
             return;
-        Add(kind, attribute->value, ValueOffset(*attribute), std::string(tag) + " " + name);
+        Add(kind, attribute->value, ValueOffset(*attribute),
+            std::string(gumbo_normalized_tagname(element.tag)) + " " + name);
     }
 
     void Refresh(const GumboElement& element) {
@@ -230,6 +236,19 @@ private:
             m_scan.declaredCharset = std::move(charset);
             m_charsetOpen = false;
         }
+    }
+
+    // Every element's id (SVG's too), and the name of each <a>.
+    void Anchors(const GumboElement& element) {
+        if (const GumboAttribute* id = gumbo_get_attribute(&element.attributes, "id");
+            id && id->value[0] != '\0')
+            m_scan.anchors.ids.emplace_back(id->value);
+        if (element.tag != GUMBO_TAG_A || element.tag_namespace != GUMBO_NAMESPACE_HTML)
+            return;
+        if (const GumboAttribute* name = gumbo_get_attribute(&element.attributes, "name");
+            name && name->value[0] != '\0')
+            m_scan.anchors.names.push_back(m_scan.anchors.quirks ? Lowered(name->value)
+                                                                 : std::string(name->value));
     }
 
     void StyleElement(const GumboElement& element) {

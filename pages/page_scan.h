@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/page_anchors.h"
 #include "pages/parse_arena.h"
 
 #include <cstddef>
@@ -36,11 +37,12 @@ struct PageScan {
     std::vector<PageReference> references;         // in the order of the text
     std::optional<std::string> baseHref;           // the first <base href>: what references join to
     std::optional<std::string> declaredCharset;    // the first meta charset declaration's charset
+    PageAnchors anchors;                           // the places its fragments can name
     bool parsed = true; // false: the parse was given up (see ParseArena); nothing else is set
 };
 
 // Parses the page's UTF-8 text with the HTML5 parsing algorithm (gumbo) and collects every
-// reference the page view loads or follows, with where it begins.
+// reference the page view loads or follows, with where it begins, and the page's anchors.
 PageScan ScanPage(std::string_view utf8, ParseArena& arena);
 
 } // namespace pages

@@ -33,7 +33,7 @@ ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
         target.path = nativePath.substr(0, nativePath.find('\0'));
         return target; // "%00": no file has that name
     }
-    target.path = content::FindPageFile(m_discRoot, nativePath);
+    target.path = content::FindPageFile(m_discRoot, nativePath, m_listings);
     struct stat st {};
     const bool exists = ::stat(target.path.c_str(), &st) == 0;
     const int error = errno;
@@ -61,7 +61,7 @@ ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
     return target;
 }
 
-ReferenceTarget TargetFinder::Find(const std::string& urlPath) {
+const ReferenceTarget& TargetFinder::Find(const std::string& urlPath) {
     {
         const std::lock_guard lock(m_mutex);
         const auto it = m_found.find(urlPath);

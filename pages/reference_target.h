@@ -1,11 +1,15 @@
 #pragma once
 
 #include <compare>
-#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <unordered_map>
+
+namespace content {
+class FolderListings;
+}
 
 namespace pages {
 
@@ -32,14 +36,17 @@ struct ReferenceTarget {
 // Whether a file's name makes the view show it as HTML.
 bool IsHtmlName(std::string_view path);
 
-// Finds the files references reach, each path looked up once however many pages name it; safe
-// to use from several threads.
+// Finds the files references reach, each path looked up once however many pages name it, and
+// each folder listed once for all lookups that fall back to other letter cases; safe to use from
+// several threads.
 class TargetFinder final {
 public:
-    explicit TargetFinder(std::string discRoot) : m_discRoot(std::move(discRoot)) {}
+    TargetFinder(std::string discRoot, content::FolderListings* listings)
+        : m_discRoot(std::move(discRoot)), m_listings(listings) {}
 
-    // urlPath is a joined reference's path, still percent-encoded.
-    ReferenceTarget Find(const std::string& urlPath);
+    // urlPath is a joined reference's path, still percent-encoded. The answer stays valid as
+    // long as the finder.
+    const ReferenceTarget& Find(const std::string& urlPath);
 
     const std::string& DiscRoot() const { return m_discRoot; }
 
@@ -47,8 +54,9 @@ private:
     ReferenceTarget Look(const std::string& nativePath) const;
 
     std::string m_discRoot;
+    content::FolderListings* m_listings;
     std::mutex m_mutex;
-    std::map<std::string, ReferenceTarget> m_found;
+    std::unordered_map<std::string, ReferenceTarget> m_found; // its entries never move
 };
 
 } // namespace pages

@@ -62,10 +62,10 @@ public:
         Watch(FolderOf(page.path));
         // A link to a file not there yet reaches a page once the file is written beside it.
         for (const pages::ResolvedReference& reference : page.references)
-            if (pages::Navigates(reference.reference->kind) &&
-                reference.target.state != pages::ReferenceTarget::State::Found &&
-                !reference.target.path.empty())
-                Watch(FolderOf(reference.target.path));
+            if (pages::Navigates(reference.reference->kind) && reference.target != nullptr &&
+                reference.target->state != pages::ReferenceTarget::State::Found &&
+                !reference.target->path.empty())
+                Watch(FolderOf(reference.target->path));
         Keep(indexed);
         if (MatchesAll(indexed.folded, m_query))
             m_outcome.results.push_back(

@@ -1,6 +1,9 @@
 #include "content/cp932.h"
+#include "content/text_decoder.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -40,6 +43,35 @@ TEST(Cp932, ReportsTheOffsetOfEachBadByte) {
                                   "b\x93\xC7\x81"),
               (std::vector<std::size_t>{1, 5}));
     EXPECT_TRUE(InvalidCp932Offsets("\x93\xC7\x8E\xD2 plain").empty());
+}
+
+// The conversion reads from a table of the decoder's own answers: every text must read as the
+// decoder reads it, bad bytes and their offsets included.
+TEST(Cp932, ReadsEveryTextAsTheDecoderReadsIt) {
+    content::TextDecoder decoder("CP932");
+    const auto same = [&](const std::string& bytes) {
+        std::vector<std::size_t> offsets;
+        const std::string expected = decoder.decode(bytes, &offsets);
+        EXPECT_EQ(Cp932ToUtf8(bytes), expected) << testing::PrintToString(bytes);
+        EXPECT_EQ(InvalidCp932Offsets(bytes), offsets) << testing::PrintToString(bytes);
+    };
+    for (int first = 0; first < 0x100; ++first) {
+        for (int second = 0; second < 0x100; ++second) {
+            const std::string pair = {static_cast<char>(first), static_cast<char>(second)};
+            same(pair);
+            same("a" + pair.substr(0, 1)); // a lead byte cut off by the end
+        }
+    }
+    std::mt19937 random(1999);
+    std::uniform_int_distribution<int> high(0x80, 0xFF);
+    std::uniform_int_distribution<int> any(0, 0xFF);
+    std::uniform_int_distribution<int> length(1, 12);
+    for (int i = 0; i < 20'000; ++i) {
+        std::string bytes(static_cast<std::size_t>(length(random)), '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(i % 2 ? high(random) : any(random));
+        same(bytes);
+    }
 }
 
 TEST(Cp932, ReverseConversionRefusesWhatHasNoShiftJisForm) {

@@ -1,4 +1,5 @@
 #include "content/disc_path.h"
+#include "content/folder_listings.h"
 
 #include "tests/support/temp_folder.h"
 
@@ -32,8 +33,29 @@ TEST(ResolveDiscPath, MatchesExactlyThenIgnoringAsciiCase) {
         {"feature\\", "Feature/"},
         {"..\\_html\\Soft\\Util.htm", "../_html/Soft/Util.htm"},
     };
-    for (const auto& c : cases)
+    // The same answers with the folders listed once for all lookups.
+    content::FolderListings listings;
+    for (const auto& c : cases) {
         EXPECT_EQ(ResolveDiscPath(dir, c.written), dir + c.found) << c.written;
+        EXPECT_EQ(ResolveDiscPath(dir, c.written, &listings), dir + c.found) << c.written;
+    }
+}
+
+TEST(ResolveDiscPath, SharedListingsReadEachFolderOnce) {
+    testkit::TempDisc disc;
+    for (int i = 0; i < 20; ++i)
+        disc.write("_html/Pages/Page" + std::to_string(i) + ".htm", "p");
+    content::FolderListings listings;
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 20; ++i) {
+            const std::string name = std::to_string(i) + ".htm";
+            EXPECT_EQ(ResolveDiscPath(disc.htmlDir(), "pages\\page" + name, &listings),
+                      disc.htmlDir() + "Pages/Page" + name);
+            EXPECT_EQ(ResolveDiscPath(disc.htmlDir(), "pages\\missing" + name, &listings),
+                      disc.htmlDir() + "Pages/missing" + name);
+        }
+    }
+    EXPECT_EQ(listings.FoldersRead(), 2u); // the content directory and Pages
 }
 
 TEST(ResolveDiscPath, InvalidBytesNeverMatchAndNeverThrow) {

@@ -66,6 +66,19 @@ TEST(JoinReference, JoinsAsTheEngineJoinsToAFileUrl) {
     }
 }
 
+TEST(JoinReference, KeepsTheFragmentAsWritten) {
+    const struct {
+        const char* written;
+        const char* fragment;
+    } cases[] = {{"b.htm?q=1#x?y#z", "x?y#z"},
+                 {" #Part\\2 ", "Part\\2"},
+                 {"#", ""},
+                 {"#%E8%A1%A8", "%E8%A1%A8"},
+                 {"b.htm#\t表\n", "表"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(JoinReference("/d/a.htm", c.written).fragmentText, c.fragment) << c.written;
+}
+
 TEST(FileUrlPath, EncodesWhatAReferenceWouldReadOtherwise) {
     EXPECT_EQ(content::FileUrlPath("/disc/_html/表/a b.htm"), "/disc/_html/表/a b.htm");
     EXPECT_EQ(content::FileUrlPath("/d/100%/what?#\\x\t.htm"), "/d/100%25/what%3F%23%5Cx%09.htm");

@@ -5,6 +5,7 @@
 #include "content/cp932.h"
 #include "content/disc_path.h"
 #include "content/file_read.h"
+#include "content/folder_listings.h"
 #include "content/line_rule.h"
 #include "tools/check/file_findings.h"
 #include "tools/check/node_text.h"
@@ -60,7 +61,8 @@ void CheckIgnoredLines(const std::string& file, const content::StringList& lines
 }
 
 void CheckTargets(const std::string& file, const content::ButtonSlots& slots,
-                  const std::string& htmlDir, Findings& findings) {
+                  const std::string& htmlDir, content::FolderListings& listings,
+                  Findings& findings) {
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const content::ButtonSlot& slot = slots[i];
         if (!slot.used)
@@ -72,7 +74,7 @@ void CheckTargets(const std::string& file, const content::ButtonSlots& slots,
                                     " has an empty target: it opens the content directory"});
             continue;
         }
-        const std::string path = content::ResolveDiscPath(htmlDir, slot.target);
+        const std::string path = content::ResolveDiscPath(htmlDir, slot.target, &listings);
         if (!TargetExists(path))
             findings.push_back({Severity::Warning, "missing-launch-target", file, line,
                                 "the target " + QuotedCp932(slot.target) + " of the button " +
@@ -83,20 +85,22 @@ void CheckTargets(const std::string& file, const content::ButtonSlots& slots,
 } // namespace
 
 std::vector<ButtonFileRef> ButtonFilesOf(const content::StringList& buttonList,
-                                         const std::string& htmlDir) {
+                                         const std::string& htmlDir,
+                                         content::FolderListings& listings) {
     std::vector<ButtonFileRef> files;
     std::set<std::string> seen;
     for (const std::string_view name : buttonList) {
         if (name.empty())
             continue;
-        std::string path = content::ResolveDiscPath(htmlDir, name);
+        std::string path = content::ResolveDiscPath(htmlDir, name, &listings);
         if (content::IsRegularFile(path) && seen.insert(path).second)
             files.push_back({std::string(name), std::move(path)});
     }
     return files;
 }
 
-void CheckButtonFile(const ButtonFileRef& ref, const std::string& htmlDir, Findings& findings) {
+void CheckButtonFile(const ButtonFileRef& ref, const std::string& htmlDir,
+                     content::FolderListings& listings, Findings& findings) {
     std::string bytes;
     try {
         bytes = content::ReadWholeFile(ref.path);
@@ -111,7 +115,7 @@ void CheckButtonFile(const ButtonFileRef& ref, const std::string& htmlDir, Findi
     const content::ButtonSlots slots = content::ButtonSlotsFromLines(lines);
     CheckPairs(file, lines, findings);
     CheckIgnoredLines(file, lines, findings);
-    CheckTargets(file, slots, htmlDir, findings);
+    CheckTargets(file, slots, htmlDir, listings, findings);
     bool any = false;
     for (const content::ButtonSlot& slot : slots)
         any = any || slot.used;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/folder_listings.h"
 #include "content/load_sequence.h"
 #include "content/string_list.h"
 #include "tools/check/finding.h"
@@ -18,10 +19,12 @@ struct ButtonFileRef {
 
 // Every distinct file the lines of button.txt name, in the order of their first line.
 std::vector<ButtonFileRef> ButtonFilesOf(const content::StringList& buttonList,
-                                         const std::string& htmlDir);
+                                         const std::string& htmlDir,
+                                         content::FolderListings& listings);
 
 // What looks wrong inside one button file: its bytes, pairs the browser drops, lines it never
 // reads and targets that do not exist.
-void CheckButtonFile(const ButtonFileRef& file, const std::string& htmlDir, Findings& findings);
+void CheckButtonFile(const ButtonFileRef& file, const std::string& htmlDir,
+                     content::FolderListings& listings, Findings& findings);
 
 } // namespace check

@@ -4,6 +4,7 @@
 #include "content/cp932.h"
 #include "content/disc_layout.h"
 #include "content/file_read.h"
+#include "content/folder_listings.h"
 #include "tools/check/button_file_check.h"
 #include "tools/check/file_findings.h"
 #include "tools/check/list_check.h"
@@ -93,6 +94,13 @@ bool DiscReport::HasErrors() const {
                        [](const Finding& f) { return f.severity == Severity::Error; });
 }
 
+std::array<std::size_t, 3> DiscReport::Counts() const {
+    std::array<std::size_t, 3> counts{};
+    for (const Finding& finding : problems)
+        ++counts[static_cast<std::size_t>(finding.severity)];
+    return counts;
+}
+
 DiscReport BuildDiscReport(const content::DiscDirs& dirs) {
     DiscReport report;
     report.programDir = dirs.programDir;
@@ -110,12 +118,14 @@ DiscReport BuildDiscReport(const content::DiscDirs& dirs) {
     if (load.error)
         report.loadError = load.error->what();
 
+    // Every lookup of the run shares the folders' listings: each folder is read once.
+    content::FolderListings listings;
     AddListFindings(load, dirs, addedEmptyTreeLines, report.problems);
-    report.pages = CheckPages(load, dirs, report.problems);
-    for (const ButtonFileRef& file : ButtonFilesOf(load.buttonList, dirs.htmlDir))
-        CheckButtonFile(file, dirs.htmlDir, report.problems);
+    report.pages = CheckPages(load, dirs, listings, report.problems);
+    for (const ButtonFileRef& file : ButtonFilesOf(load.buttonList, dirs.htmlDir, listings))
+        CheckButtonFile(file, dirs.htmlDir, listings, report.problems);
     report.start = CheckStart(load, dirs, report.problems);
-    CheckPageReferences(load, dirs, report.problems);
+    CheckPageReferences(load, dirs, listings, report.problems);
     SortFindings(report.problems);
     return report;
 }

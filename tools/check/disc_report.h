@@ -4,6 +4,7 @@
 #include "content/load_sequence.h"
 #include "tools/check/finding.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,8 +58,15 @@ struct DiscReport {
     Start start;
     std::vector<Page> pages;
     Findings problems;
+    // Set when the editor asked for findings to be silenced: how many were.
+    std::optional<std::size_t> silenced;
+    // Set when the disc was read from an image: the image as given. The directories then name
+    // places inside it, and no page is a file of its own.
+    std::optional<std::string> image;
 
     bool HasErrors() const;
+    // The findings of each severity: errors, warnings, notes.
+    std::array<std::size_t, 3> Counts() const;
 };
 
 // The caption the issue label is designed with; it stays when init.txt gives no line.

@@ -91,16 +91,23 @@ ordered_json Problems(const Findings& problems) {
 } // namespace
 
 std::string JsonReport(const DiscReport& report) {
-    return JsonText({{"programDir", report.programDir},
-                     {"htmlDir", report.htmlDir},
-                     {"tree", Tree(report.tree)},
-                     {"htmlList", report.htmlList},
-                     {"buttonList", report.buttonList},
-                     {"info", OrNull(report.info)},
-                     {"loadError", OrNull(report.loadError)},
-                     {"start", Start(report.start)},
-                     {"pages", Pages(report.pages)},
-                     {"problems", Problems(report.problems)}});
+    ordered_json json = {{"programDir", report.programDir},
+                         {"htmlDir", report.htmlDir},
+                         {"tree", Tree(report.tree)},
+                         {"htmlList", report.htmlList},
+                         {"buttonList", report.buttonList},
+                         {"info", OrNull(report.info)},
+                         {"loadError", OrNull(report.loadError)},
+                         {"start", Start(report.start)},
+                         {"pages", Pages(report.pages)},
+                         {"problems", Problems(report.problems)}};
+    // Only where they apply, so that the report of a folder checked without silencing stays
+    // what it always was.
+    if (report.silenced)
+        json["silenced"] = *report.silenced;
+    if (report.image)
+        json["image"] = *report.image;
+    return JsonText(json);
 }
 
 } // namespace check

@@ -27,12 +27,13 @@ void FillButtons(const content::ButtonSlots& slots, DiscReport::Page& page) {
 }
 
 // The button file of node k: filled into the page, or the reason there is none.
-void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs, int k,
-                        DiscReport::Page& page, Findings& findings) {
+void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs,
+                        content::FolderListings& listings, int k, DiscReport::Page& page,
+                        Findings& findings) {
     const auto n = static_cast<std::size_t>(k);
     std::optional<content::ButtonSlots> slots;
     try {
-        slots = content::ReadButtonsOfNode(dirs.htmlDir, load.buttonList, k);
+        slots = content::ReadButtonsOfNode(dirs.htmlDir, load.buttonList, k, &listings);
     } catch (const content::ContentError& error) {
         // No button.txt line (told with the line counts), or a file that cannot be read: the
         // browser stops showing the page there.
@@ -53,7 +54,7 @@ void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs, 
             findings.push_back(
                 {Severity::Warning, "missing-button-file", content::kButtonFile, LineNo(n),
                  "the button file " + QuotedCp932(name) + " is missing (no file at " +
-                     content::ResolveDiscPath(dirs.htmlDir, name) + "): the page of " +
+                     content::ResolveDiscPath(dirs.htmlDir, name, &listings) + "): the page of " +
                      NodeLabel(load.tree, k) + " shows without launch buttons"});
         return;
     }
@@ -64,7 +65,7 @@ void CheckButtonsOfNode(const LoadOutcome& load, const content::DiscDirs& dirs, 
 } // namespace
 
 std::vector<DiscReport::Page> CheckPages(const LoadOutcome& load, const content::DiscDirs& dirs,
-                                         Findings& findings) {
+                                         content::FolderListings& listings, Findings& findings) {
     std::vector<DiscReport::Page> pages;
     for (int k = 0; k < load.tree.Count(); ++k) {
         const auto n = static_cast<std::size_t>(k);
@@ -73,14 +74,15 @@ std::vector<DiscReport::Page> CheckPages(const LoadOutcome& load, const content:
         DiscReport::Page page;
         page.node = k;
         page.page = content::Cp932ToUtf8(load.htmlList[n]);
-        const std::string path = content::ResolveDiscPath(dirs.htmlDir, load.htmlList[n]);
+        const std::string path =
+            content::ResolveDiscPath(dirs.htmlDir, load.htmlList[n], &listings);
         page.pageExists = content::IsRegularFile(path);
         if (!page.pageExists)
             findings.push_back({Severity::Error, "missing-page", content::kHtmlFile, LineNo(n),
                                 "the page " + Quoted(page.page) + " of " + NodeLabel(load.tree, k) +
                                     " is missing (no file at " + path +
                                     "): the browser shows its own error page instead"});
-        CheckButtonsOfNode(load, dirs, k, page, findings);
+        CheckButtonsOfNode(load, dirs, listings, k, page, findings);
         pages.push_back(std::move(page));
     }
     return pages;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/folder_listings.h"
 #include "content/load_sequence.h"
 #include "tools/check/disc_report.h"
 #include "tools/check/finding.h"
@@ -12,6 +13,6 @@ namespace check {
 // What showing the page of each node that has one does: whether the page exists, and how the
 // launch strip is filled from the node's button file, by the browser's own fill.
 std::vector<DiscReport::Page> CheckPages(const LoadOutcome& load, const content::DiscDirs& dirs,
-                                         Findings& findings);
+                                         content::FolderListings& listings, Findings& findings);
 
 } // namespace check

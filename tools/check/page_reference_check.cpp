@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <mutex>
 
 namespace check {
@@ -64,7 +65,7 @@ public:
                     ", never on the disc: the view blocks it");
             return;
         }
-        const pages::ReferenceTarget& target = resolved.target;
+        const pages::ReferenceTarget& target = *resolved.target;
         switch (target.state) {
         case State::Outside:
             add(Severity::Error, "outside-disc",
@@ -143,28 +144,89 @@ const char* SkipCode(pages::Unread why) {
     }
 }
 
+// What the reader sees where a link's fragment names no place of its page.
+std::string NoAnchorEffect(ReferenceKind kind, bool samePage) {
+    if (samePage)
+        return "following the link leaves the view where it is";
+    switch (kind) {
+    case ReferenceKind::Frame:
+        return "the frame shows the page from its top";
+    case ReferenceKind::Refresh:
+        return "the page moves on to it, shown from its top";
+    default:
+        return "following the link shows the page from its top";
+    }
+}
+
+// A fragment to look for once every page's anchors are known.
+struct AnchorToFind {
+    std::size_t order = 0; // of the page that names it
+    std::string page;      // that page's name
+    pages::TextPosition at;
+    ReferenceKind kind = ReferenceKind::Link;
+    std::string where;
+    std::string text;
+    std::string fragment;
+    pages::FileId target;
+    std::string targetName;
+    bool samePage = false;
+};
+
 // Collects each page's findings as the crawl reads it, several pages at a time; they are told
-// in the order of the crawl, the same on every run.
+// in the order of the crawl, the same on every run. A link's fragment is looked for among its
+// page's anchors once the crawl has read every page.
 class ReferenceChecker final : public pages::PageVisitor {
 public:
     explicit ReferenceChecker(const std::string& htmlDir) : m_htmlDir(htmlDir) {}
 
     void Visit(const pages::VisitedPage& page) override {
-        PageFindings findings(pages::PageName(m_htmlDir, page.path));
+        const std::string name = pages::PageName(m_htmlDir, page.path);
+        PageFindings findings(name);
+        std::vector<AnchorToFind> anchors;
         pages::TextPositions positions(page.read.page.text);
         for (const ResolvedReference& resolved : page.references) {
+            const pages::TextPosition at = positions.At(resolved.reference->offset);
+            if (NamesAnchor(resolved)) {
+                const pages::PageReference& reference = *resolved.reference;
+                anchors.push_back(
+                    {page.order, name, at, reference.kind, reference.where, reference.text,
+                     resolved.joined.fragmentText,
+                     resolved.samePage ? page.id : resolved.target->id,
+                     resolved.samePage ? name : pages::PageName(m_htmlDir, resolved.target->path),
+                     resolved.samePage});
+            }
             // A jump within the page itself loads nothing.
-            if (resolved.samePage)
-                continue;
-            findings.Check(resolved, positions.At(resolved.reference->offset));
+            if (!resolved.samePage)
+                findings.Check(resolved, at);
         }
-        Keep(page.order, findings.Take());
+        Keep(page.order, findings.Take(), page.id, page.read.page.scan.anchors, std::move(anchors));
     }
 
     void Skip(const pages::SkippedPage& page) override {
         PageFindings findings(pages::PageName(m_htmlDir, page.path));
         findings.Add(SkipSeverity(page.why), SkipCode(page.why), 0, 0, SkipMessage(page));
-        Keep(page.order, findings.Take());
+        const std::lock_guard lock(m_mutex);
+        m_pages.emplace_back(page.order, findings.Take());
+    }
+
+    // Each link's fragment that names no place of its page, among the findings of the page
+    // that has the link. A page that could not be read has no anchors to tell of.
+    void FindAnchors() {
+        for (const AnchorToFind& anchor : m_anchorsToFind) {
+            const auto found = m_anchors.find(anchor.target);
+            if (found == m_anchors.end() || pages::FragmentFound(found->second, anchor.fragment))
+                continue;
+            PageFindings findings(anchor.page);
+            findings.Add(
+                Severity::Warning, "missing-anchor", anchor.at.line, anchor.at.column,
+                anchor.where + " " + Quoted(anchor.text) + ": " +
+                    (anchor.samePage ? std::string("this page") : Quoted(anchor.targetName)) +
+                    " has no anchor " + Quoted(anchor.fragment) +
+                    " (no <a name> and no element with that id): " +
+                    NoAnchorEffect(anchor.kind, anchor.samePage),
+                anchor.text);
+            m_pages.emplace_back(anchor.order, findings.Take());
+        }
     }
 
     void AppendTo(Findings& findings) {
@@ -176,14 +238,27 @@ public:
     }
 
 private:
-    void Keep(std::size_t order, Findings findings) {
+    // A link, frame or refresh to a page, with a fragment.
+    static bool NamesAnchor(const ResolvedReference& resolved) {
+        return pages::Navigates(resolved.reference->kind) && resolved.joined.fragment &&
+               (resolved.samePage || (resolved.target && resolved.target->state == State::Found &&
+                                      resolved.target->page));
+    }
+
+    void Keep(std::size_t order, Findings findings, pages::FileId page,
+              const pages::PageAnchors& anchors, std::vector<AnchorToFind> toFind) {
         const std::lock_guard lock(m_mutex);
         m_pages.emplace_back(order, std::move(findings));
+        m_anchors.try_emplace(page, anchors);
+        m_anchorsToFind.insert(m_anchorsToFind.end(), std::make_move_iterator(toFind.begin()),
+                               std::make_move_iterator(toFind.end()));
     }
 
     const std::string& m_htmlDir;
     std::mutex m_mutex;
     std::vector<std::pair<std::size_t, Findings>> m_pages;
+    std::map<pages::FileId, pages::PageAnchors> m_anchors;
+    std::vector<AnchorToFind> m_anchorsToFind;
 };
 
 void AddUnreachedPages(const content::DiscDirs& dirs, const std::set<pages::FileId>& seen,
@@ -210,9 +285,13 @@ void AddUnreachedPages(const content::DiscDirs& dirs, const std::set<pages::File
 } // namespace
 
 void CheckPageReferences(const LoadOutcome& load, const content::DiscDirs& dirs,
-                         Findings& findings) {
+                         content::FolderListings& listings, Findings& findings) {
     ReferenceChecker checker(dirs.htmlDir);
-    const std::set<pages::FileId> seen = pages::CrawlDiscPages(dirs, load.htmlList, checker);
+    pages::CrawlOptions options;
+    options.listings = &listings;
+    const std::set<pages::FileId> seen =
+        pages::CrawlDiscPages(dirs, load.htmlList, checker, options);
+    checker.FindAnchors();
     checker.AppendTo(findings);
     // Without the lists the browser shows no page at all, which the load findings say.
     if (load.ListsLoaded())

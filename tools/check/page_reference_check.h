@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/folder_listings.h"
 #include "content/load_sequence.h"
 #include "tools/check/finding.h"
 #include "tools/check/load_check.h"
@@ -12,6 +13,6 @@ namespace check {
 // over the view; then the pages under the content directory that nothing reaches. A page's
 // findings carry its path from the content directory.
 void CheckPageReferences(const LoadOutcome& load, const content::DiscDirs& dirs,
-                         Findings& findings);
+                         content::FolderListings& listings, Findings& findings);
 
 } // namespace check

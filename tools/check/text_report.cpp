@@ -11,6 +11,8 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+} // namespace
+
 std::string StartText(const DiscReport& report) {
     const DiscReport::Start& start = report.start;
     if (start.page)
@@ -22,6 +24,8 @@ std::string StartText(const DiscReport& report) {
         text += " " + Quoted(report.tree[static_cast<std::size_t>(start.node)].text);
     return text;
 }
+
+namespace {
 
 std::string PageText(const DiscReport::Page& page) {
     std::string text = "page " + page.page;
@@ -66,6 +70,15 @@ std::string Count(std::size_t n, const char* word) {
 
 } // namespace
 
+std::string InfoText(const DiscReport& report) {
+    return report.info ? Quoted(*report.info)
+                       : Quoted(kInfoDesignText) + " (the design text stays)";
+}
+
+std::string LoadText(const DiscReport& report) {
+    return report.loadError ? "ended early: " + *report.loadError : std::string("complete");
+}
+
 std::string FindingLine(const Finding& finding) {
     std::string line = finding.file.empty() ? "disc" : finding.file;
     for (const int number : {finding.line, finding.line > 0 ? finding.column : 0}) {
@@ -88,26 +101,22 @@ std::string TextReport(const DiscReport& report) {
     std::string out;
     out += "Program directory: " + report.programDir + "\n";
     out += "Content directory: " + report.htmlDir + "\n";
-    out += "Issue label:       " +
-           (report.info ? Quoted(*report.info)
-                        : Quoted(kInfoDesignText) + " (the design text stays)") +
-           "\n";
-    out += "Load:              " +
-           (report.loadError ? "ended early: " + *report.loadError : std::string("complete")) +
-           "\n";
+    out += "Issue label:       " + InfoText(report) + "\n";
+    out += "Load:              " + LoadText(report) + "\n";
     out += "Start:             " + StartText(report) + "\n\n";
     AppendTree(report, out);
 
-    std::size_t counts[3] = {0, 0, 0};
     out += "\nFindings:\n";
-    for (const Finding& finding : report.problems) {
+    for (const Finding& finding : report.problems)
         out += FindingLine(finding) + "\n";
-        ++counts[static_cast<int>(finding.severity)];
-    }
     if (report.problems.empty())
         out += "none\n";
+    const std::array<std::size_t, 3> counts = report.Counts();
     out += "\n" + Count(counts[0], "error") + ", " + Count(counts[1], "warning") + ", " +
-           Count(counts[2], "note") + "\n";
+           Count(counts[2], "note");
+    if (report.silenced)
+        out += "; " + std::to_string(*report.silenced) + " silenced";
+    out += "\n";
     return out;
 }
 

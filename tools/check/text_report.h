@@ -14,4 +14,10 @@ std::string TextReport(const DiscReport& report);
 // One finding in that form.
 std::string FindingLine(const Finding& finding);
 
+// The lines at the report's head: the issue label, how the load ended, what the browser shows
+// at start.
+std::string InfoText(const DiscReport& report);
+std::string LoadText(const DiscReport& report);
+std::string StartText(const DiscReport& report);
+
 } // namespace check

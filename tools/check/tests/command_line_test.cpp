@@ -44,7 +44,7 @@ TEST(CommandLine, ExitStatusTellsErrorsFromAnUnreadableDirectory) {
         {"trailing slashes", [] {}, {menu + "//"}, 0, true},
         {"help", [] {}, {"--help"}, 0, true},
         {"an error", [&] { disc.remove("_html/feature/talk.htm"); }, {menu}, 1, true},
-        {"not a directory", [] {}, {file}, 2, false},
+        {"a file that is no disc image", [] {}, {file}, 2, false},
         {"no such directory", [] {}, {missing}, 2, false},
         {"no directory given", [] {}, {"--json"}, 2, false},
         {"two directories", [] {}, {menu, menu}, 2, false},
@@ -61,7 +61,9 @@ TEST(CommandLine, ExitStatusTellsErrorsFromAnUnreadableDirectory) {
     }
 }
 
-const std::string kUsage = "usage: quilcd-check [--json] MENU_DIR\n";
+const std::string kUsage =
+    "usage: quilcd-check [--format text|json|csv|html] [--ignore CODE] [--ignore-path GLOB]\n"
+    "                    [--config FILE] MENU_DIR|IMAGE\n";
 
 TEST(CommandLine, UsageErrorsAndHelpAreToldExactly) {
     ExampleDisc disc;
@@ -73,12 +75,22 @@ TEST(CommandLine, UsageErrorsAndHelpAreToldExactly) {
     } cases[] = {
         {{"--jsn", menu}, 2, "quilcd-check: unknown option --jsn\n" + kUsage},
         {{menu, "-x"}, 2, "quilcd-check: unknown option -x\n" + kUsage},
-        {{menu, menu}, 2, "quilcd-check: one MENU_DIR only\n" + kUsage},
+        {{menu, menu}, 2, "quilcd-check: one MENU_DIR or IMAGE only\n" + kUsage},
+        {{"--format", "xml", menu},
+         2,
+         "quilcd-check: unknown format xml (text, json, csv or html)\n" + kUsage},
+        {{"--json", "--format=csv", menu}, 2, "quilcd-check: one format only\n" + kUsage},
+        {{menu, "--ignore"}, 2, "quilcd-check: --ignore needs a value\n" + kUsage},
+        {{"--ignore=missing_target", menu},
+         2,
+         "quilcd-check: unknown code missing_target (see quilcd-check --help for where the "
+         "codes are listed)\n" +
+             kUsage},
         {{}, 2, kUsage},
         {{"--json"}, 2, kUsage},
         // After "--" nothing is an option: "--json" is a directory's name.
         {{"--", "--json"}, 2, "quilcd-check: --json: No such file or directory\n"},
-        {{"--json", "--", menu, "--"}, 2, "quilcd-check: one MENU_DIR only\n" + kUsage},
+        {{"--json", "--", menu, "--"}, 2, "quilcd-check: one MENU_DIR or IMAGE only\n" + kUsage},
     };
     for (const auto& c : cases) {
         const CheckRun run = RunWith(c.args);
@@ -87,6 +99,7 @@ TEST(CommandLine, UsageErrorsAndHelpAreToldExactly) {
         EXPECT_EQ(run.out, "") << c.err;
     }
     EXPECT_EQ(RunWith({"--json", "--", menu}).status, 0);
+    EXPECT_EQ(RunWith({"--format=json", "--json", "--ignore", "utf8-bom", menu}).status, 0);
 
     for (const char* help : {"-h", "--help"}) {
         const CheckRun run = RunWith({help});
@@ -95,8 +108,8 @@ TEST(CommandLine, UsageErrorsAndHelpAreToldExactly) {
         EXPECT_TRUE(run.out.starts_with(kUsage + "\nReads a Quillore CD-ROM Browser disc the way "
                                                  "the browser does"))
             << run.out;
-        EXPECT_TRUE(run.out.ends_with("  2  MENU_DIR cannot be read (missing, not a directory, "
-                                      "no permission), or bad usage\n"))
+        EXPECT_TRUE(run.out.ends_with("no permission, no menu), a silencing file is wrong, or bad "
+                                      "usage\n"))
             << run.out;
     }
 }
@@ -114,7 +127,7 @@ TEST(CommandLine, UnreadableMenuDirectoryIsToldExactly) {
     };
     std::vector<Case> cases = {
         {(root / "menu/tree.txt/menu").string(), "Not a directory"},
-        {(root / "menu/tree.txt").string(), "not a directory"},
+        {(root / "menu/tree.txt").string(), "not an ISO 9660 disc image"},
         {(root / "fifo").string(), "not a directory"},
         {(root / "loop").string(), "Too many levels of symbolic links"},
         {(root / "nothing").string(), "No such file or directory"},

@@ -114,6 +114,7 @@ TEST(PageFindings, EachBrokenReferenceIsToldAtItsLineAndNoGoodOne) {
                                  {"error", "missing-target", 9, "無い.htm"},
                                  {"warning", "missing-target", 10, "pic/lost.gif"},
                                  {"note", "fragment-to-listed-page", 11, "talk.htm#part2"},
+                                 {"warning", "missing-anchor", 11, "talk.htm#part2"},
                                  {"warning", "frame-of-listed-page", 12, "../soft/util.htm"},
                                  {"warning", "missing-target", 13, "pic/none2.gif"},
                                  {"warning", "missing-target", 14, "pic/nobutton.gif"},
@@ -204,6 +205,65 @@ TEST(PageFindings, PagesAreReadInTheCharsetTheyDeclare) {
         EXPECT_EQ(PageFindings(disc.Report()), Lines{"error missing-target feature/cover.htm:2:" +
                                                      std::to_string(column) + " 無い.htm"});
     }
+}
+
+// A link's fragment is looked for as the view's engine looks for it: an id exactly, an <a name>
+// exactly in a page with a doctype and ignoring ASCII case in one without (quirks mode); an
+// empty fragment and "top" are the top of the page.
+TEST(PageFindings, FragmentsThatNameNoPlaceOfTheirPageAreTold) {
+    ExampleDisc disc;
+    const Lines cover = {
+        "<html><body><a name=\"Part1\">1</a><h2 id=\"Intro\">In</h2>",
+        "<a href=\"#top\">t</a> <a href=\"#\">e</a> <a href=\"#TOP\">T</a> <a "
+        "href=\"#%74op\">t</a>",
+        "<a href=\"#Part1\">n</a> <a href=\"#part1\">n</a> <a href=\"#Intro\">i</a> "
+        "<a href=\"#intro\">i</a>",
+        "<a href=\"#nosuch\">x</a> <a href=\"cover.htm#Part1\">self</a>",
+        "<a href=\"more.htm#sec2\">s</a> <a href=\"more.htm#SEC3\">s</a> "
+        "<a href=\"more.htm#sec3\">s</a> <a href=\"MORE.HTM?x=1#sec2\">q</a>",
+        "<a href=\"more.htm#%E8%A1%A8\">h</a> <a href=\"more.htm#表\">h</a> "
+        "<a href=\"more.htm#裏\">u</a> <a href=\"more.htm#\">e</a>",
+        "<a href=\"readme.txt#x\">t</a> <a href=\"bin.htm#x\">b</a> <img src=\"pic.gif#x\">",
+        "<iframe src=\"more.htm#gone\"></iframe><a href=\"talk.htm#here\">l</a>",
+    };
+    const Lines more = {
+        "<!DOCTYPE html><title>More</title><p id=\"sec2\"><a name=\"sec3\">3</a>",
+        "<svg><g id=\"drawn\"/></svg><a name=\"表\">h</a> <a href=\"#Drawn\">d</a>",
+    };
+    disc.write("_html/feature/cover.htm", ShiftJisPage(cover));
+    disc.write("_html/feature/more.htm", ShiftJisPage(more));
+    disc.write("_html/feature/talk.htm", "<a name=here>");
+    disc.write("_html/feature/bin.htm", std::string("\0\0", 2));
+    disc.write("_html/feature/pic.gif", "GIF89a");
+
+    Lines found;
+    for (const check::Finding& f : disc.Report().problems)
+        if (f.code == "missing-anchor")
+            found.push_back(std::string(check::SeverityName(f.severity)) + " " + f.code + " " +
+                            f.file + ":" + std::to_string(f.line) + ":" + std::to_string(f.column) +
+                            " " + f.reference.value_or("-"));
+    Lines expected = ExpectedOn("feature/cover.htm", cover,
+                                {{"warning", "missing-anchor", 3, "#intro"},
+                                 {"warning", "missing-anchor", 4, "#nosuch"},
+                                 {"warning", "missing-anchor", 5, "more.htm#SEC3"},
+                                 {"warning", "missing-anchor", 6, "more.htm#裏"},
+                                 {"warning", "missing-anchor", 8, "more.htm#gone"}});
+    const Lines onMore =
+        ExpectedOn("feature/more.htm", more, {{"warning", "missing-anchor", 2, "#Drawn"}});
+    expected.insert(expected.end(), onMore.begin(), onMore.end());
+    EXPECT_EQ(found, expected);
+
+    const std::string text = check::TextReport(disc.Report());
+    EXPECT_NE(text.find(": warning: a href \"#nosuch\": this page has no anchor \"nosuch\" (no "
+                        "<a name> and no element with that id): following the link leaves the "
+                        "view where it is [missing-anchor]\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find(": warning: iframe src \"more.htm#gone\": \"feature/more.htm\" has no "
+                        "anchor \"gone\" (no <a name> and no element with that id): the frame "
+                        "shows the page from its top [missing-anchor]\n"),
+              std::string::npos)
+        << text;
 }
 
 } // namespace
