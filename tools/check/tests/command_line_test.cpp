@@ -1,6 +1,6 @@
+#include "check_run.h"
 #include "content/tests/hostile_discs.h"
 #include "example_disc.h"
-#include "tools/check/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +13,10 @@
 
 namespace {
 
+using check_testing::Check;
+using check_testing::CheckRun;
+
 using check_testing::ExampleDisc;
-
-struct CheckRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CheckRun RunWith(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = check::RunCheck(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CommandLine, ExitStatusTellsErrorsFromAnUnreadableDirectory) {
     ExampleDisc disc;
@@ -52,7 +43,7 @@ TEST(CommandLine, ExitStatusTellsErrorsFromAnUnreadableDirectory) {
     };
     for (const auto& c : cases) {
         c.change();
-        const CheckRun run = RunWith(c.args);
+        const CheckRun run = Check(c.args);
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_EQ(run.err.empty(), c.quietErr) << c.name << ": " << run.err;
         if (c.status == 2) {
@@ -93,16 +84,16 @@ TEST(CommandLine, UsageErrorsAndHelpAreToldExactly) {
         {{"--json", "--", menu, "--"}, 2, "quilcd-check: one MENU_DIR or IMAGE only\n" + kUsage},
     };
     for (const auto& c : cases) {
-        const CheckRun run = RunWith(c.args);
+        const CheckRun run = Check(c.args);
         EXPECT_EQ(run.status, c.status) << c.err;
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out, "") << c.err;
     }
-    EXPECT_EQ(RunWith({"--json", "--", menu}).status, 0);
-    EXPECT_EQ(RunWith({"--format=json", "--json", "--ignore", "utf8-bom", menu}).status, 0);
+    EXPECT_EQ(Check({"--json", "--", menu}).status, 0);
+    EXPECT_EQ(Check({"--format=json", "--json", "--ignore", "utf8-bom", menu}).status, 0);
 
     for (const char* help : {"-h", "--help"}) {
-        const CheckRun run = RunWith({help});
+        const CheckRun run = Check({help});
         EXPECT_EQ(run.status, 0) << help;
         EXPECT_EQ(run.err, "") << help;
         EXPECT_TRUE(run.out.starts_with(kUsage + "\nReads a Quillore CD-ROM Browser disc the way "
@@ -138,7 +129,7 @@ TEST(CommandLine, UnreadableMenuDirectoryIsToldExactly) {
         cases.push_back({closed.string(), "cannot be read: Permission denied"});
     }
     for (const Case& c : cases) {
-        const CheckRun run = RunWith({c.dir});
+        const CheckRun run = Check({c.dir});
         EXPECT_EQ(run.status, 2) << c.dir;
         EXPECT_EQ(run.err, "quilcd-check: " + c.dir + ": " + c.says + "\n");
         EXPECT_EQ(run.out, "") << c.dir;
@@ -149,7 +140,7 @@ TEST(CommandLine, UnreadableMenuDirectoryIsToldExactly) {
 TEST(CommandLine, DotDirectoryFindsTheContentBesideIt) {
     ExampleDisc disc;
     const std::string dirs = (disc.root() / "menu/./../menu/.").string();
-    const CheckRun run = RunWith({"--json", dirs});
+    const CheckRun run = Check({"--json", dirs});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("\"htmlDir\": \"" + disc.dirs().htmlDir + "\""), std::string::npos)
         << run.out;

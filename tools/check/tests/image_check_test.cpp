@@ -3,9 +3,9 @@
 
 #include "test_images.h"
 
+#include "check_run.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
-#include "tools/check/command_line.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,21 +15,12 @@
 
 namespace {
 
+using check_testing::Check;
+using check_testing::CheckRun;
+
 using namespace test_images;
 using testkit::TempDir;
 using testkit::WriteFile;
-
-struct CheckRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CheckRun Check(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = check::RunCheck(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The report's findings, each place named from the disc's own root: the folder's path, or the
 // image's, taken off the front of every message.

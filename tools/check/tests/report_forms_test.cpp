@@ -1,9 +1,9 @@
 // The report as CSV and HTML carries every finding; findings an editor silences are left out
 // and counted.
 
+#include "check_run.h"
 #include "content/page_files.h"
 #include "example_disc.h"
-#include "tools/check/command_line.h"
 #include "tools/check/csv_report.h"
 #include "tools/check/finding_codes.h"
 #include "tools/check/html_report.h"
@@ -17,6 +17,9 @@
 #include <sstream>
 
 namespace {
+
+using check_testing::Check;
+using check_testing::CheckRun;
 
 using check_testing::ExampleDisc;
 using Row = std::vector<std::string>;
@@ -160,18 +163,6 @@ TEST(ReportForms, HtmlShowsEveryFindingAndParsesWithoutAnError) {
     EXPECT_EQ(linked, (std::set<std::string>{"init.txt", "feature/cover.htm", "feature\\cover.txt",
                                              "button.txt", "old/unused.htm"}));
     gumbo_destroy_output(&options, output);
-}
-
-struct CheckRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CheckRun Check(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = check::RunCheck(args, out, err);
-    return {status, out.str(), err.str()};
 }
 
 std::multiset<std::string> CodesIn(const std::string& json) {
