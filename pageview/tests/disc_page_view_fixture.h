@@ -3,7 +3,7 @@
 #include "pageview/html_engine.h"
 #include "pageview/page_view.h"
 #include "pageview/web_page_view.h"
-#include "ui/tests/wait_for.h"
+#include "tests/support/qt_wait.h"
 
 #include <QImage>
 #include <QWebEnginePage>

@@ -9,10 +9,10 @@
 #include "tests/support/child_process.h"
 #include "tests/support/disc_lists.h"
 #include "tests/support/files.h"
+#include "tests/support/qt_wait.h"
 #include "tests/support/temp_folder.h"
 #include "ui/contents_tree_view.h"
 #include "ui/tform1.h"
-#include "wait_for.h"
 
 #include <QApplication>
 #include <QDesktopServices>

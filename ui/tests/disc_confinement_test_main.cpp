@@ -2,8 +2,7 @@
 // their own: the hostile page's "reader's files" live there, and the test of what a shown disc
 // leaves behind starts this program again with another fresh home.
 
-#include "hang_watchdog.h"
-#include "test_environment.h"
+#include "tests/support/engine_test_run.h"
 #include "tests/support/temp_folder.h"
 #include "ui/design_fonts.h"
 

@@ -3,8 +3,8 @@
 // reach is shown with the tree left alone, and the view then marks the word as the page writes it.
 // Every new control has a name for screen readers.
 
-#include "tests/support/temp_folder.h"
 #include "form_fixture.h"
+#include "tests/support/temp_folder.h"
 #include "ui/disc_search_window.h"
 #include "ui/find_bar.h"
 

@@ -3,10 +3,10 @@
 #include "fake_page_view.h"
 #include "shared_state_scope.h"
 #include "tests/support/example_disc.h"
+#include "tests/support/qt_wait.h"
 #include "tests/support/temp_folder.h"
 #include "ui/contents_tree_view.h"
 #include "ui/tform1.h"
-#include "wait_for.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -7,12 +7,12 @@
 #include "content/tests/old_media_files.h"
 #include "platform/shell_open.h"
 #include "sound_server.h"
+#include "tests/support/qt_wait.h"
 #include "tests/support/temp_folder.h"
 #include "ui/contents_tree_view.h"
 #include "ui/show_exception.h"
 #include "ui/tform1.h"
 #include "ui/unit1.h"
-#include "wait_for.h"
 
 #include <QApplication>
 #include <QImage>

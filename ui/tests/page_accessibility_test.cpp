@@ -3,9 +3,9 @@
 
 #include "shared_state_scope.h"
 #include "tests/support/disc_lists.h"
+#include "tests/support/qt_wait.h"
 #include "tests/support/temp_folder.h"
 #include "ui/tform1.h"
-#include "wait_for.h"
 
 #include <QAccessible>
 #include <QWebEngineView>

@@ -4,11 +4,11 @@
 
 #include "shared_state_scope.h"
 #include "tests/support/disc_lists.h"
+#include "tests/support/qt_wait.h"
 #include "tests/support/temp_folder.h"
 #include "ui/contents_tree_view.h"
 #include "ui/launch_button.h"
 #include "ui/tform1.h"
-#include "wait_for.h"
 
 #include <QElapsedTimer>
 #include <QTest>
