@@ -3,7 +3,7 @@
 #include "search/text_fold.h"
 
 #include <algorithm>
-#include <cstring>
+#include <functional>
 
 namespace search {
 namespace {
@@ -53,10 +53,12 @@ Query ParseQuery(std::string_view utf8) {
 bool MatchesAll(std::string_view foldedText, const Query& query) {
     if (!query.Usable())
         return false;
-    // glibc's memmem skips ahead by pairs of bytes; a find() stops at every byte equal to the
-    // word's first, and in Japanese UTF-8 nearly every third byte is 0xE3.
+    // Boyer-Moore-Horspool skips ahead by up to the word's length; a find() stops at every byte
+    // equal to the word's first, and in Japanese UTF-8 nearly every third byte is 0xE3.
     return std::all_of(query.words.begin(), query.words.end(), [&](const std::string& word) {
-        return ::memmem(foldedText.data(), foldedText.size(), word.data(), word.size()) != nullptr;
+        const std::boyer_moore_horspool_searcher searcher(word.begin(), word.end());
+        return word.empty() ||
+               std::search(foldedText.begin(), foldedText.end(), searcher) != foldedText.end();
     });
 }
 
