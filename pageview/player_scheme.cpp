@@ -3,11 +3,11 @@
 #include "pageview/player_files.h"
 
 #include <QFile>
-#include <QtGlobal>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
+#include <QtGlobal>
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include "content/cp932.h"
 #include "content/line_rule.h"
-#include "tests/support/temp_folder.h"
 #include "pages/page_crawl.h"
 #include "pages/page_name.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <gumbo.h>

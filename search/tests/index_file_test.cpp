@@ -1,8 +1,8 @@
 // The search's file in the cache: read back as written, stale when the disc changed, never
 // trusted when damaged, and nothing left behind when it cannot be written.
 
-#include "tests/support/temp_folder.h"
 #include "search/index_file.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@ struct SearchRun {
 };
 
 SearchRun Search(const testkit::TempDisc& disc, const std::string& cache,
-           const std::vector<std::string>& words) {
+                 const std::vector<std::string>& words) {
     std::vector<std::string> args{"--json", (disc.root() / "menu").string()};
     args.insert(args.end(), words.begin(), words.end());
     std::ostringstream out, err;

@@ -2,9 +2,9 @@
 // is read again, a damaged cache is noticed and rebuilt, and a cache that cannot be written
 // leaves the search as it is.
 
-#include "tests/support/temp_folder.h"
 #include "search/disc_search.h"
 #include "search/index_place.h"
+#include "tests/support/temp_folder.h"
 #include "tools/search/disc_lists.h"
 #include "tools/search/tests/planted_disc.h"
 
