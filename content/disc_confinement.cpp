@@ -1,6 +1,9 @@
 #include "content/disc_confinement.h"
 
+#include "content/folder_listings.h"
+
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <vector>
 
@@ -27,6 +30,18 @@ bool Usable(const std::string& nativePath) {
            fs::path(nativePath).is_absolute();
 }
 
+// Whether the resolved path lies inside the resolved root.
+bool Within(const std::string& discRootResolved, const fs::path& resolved) {
+    const std::vector<fs::path> root = Names(fs::path(discRootResolved));
+    const std::vector<fs::path> target = Names(resolved);
+    if (target.size() < root.size())
+        return false;
+    for (std::size_t i = 0; i < root.size(); ++i)
+        if (root[i] != target[i])
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::string DiscRootOf(const std::string& nativeHtmlDir) {
@@ -49,16 +64,23 @@ bool InsideDiscRoot(const std::string& discRootResolved, const std::string& nati
         return false;
     std::error_code error;
     const fs::path resolved = fs::weakly_canonical(fs::path(nativePath), error);
-    if (error)
+    return !error && Within(discRootResolved, resolved);
+}
+
+bool InsideDiscRoot(const std::string& discRootResolved, const std::string& nativePath,
+                    FolderListings& listings) {
+    if (!Usable(discRootResolved) || !Usable(nativePath))
         return false;
-    const std::vector<fs::path> root = Names(fs::path(discRootResolved));
-    const std::vector<fs::path> target = Names(resolved);
-    if (target.size() < root.size())
-        return false;
-    for (std::size_t i = 0; i < root.size(); ++i)
-        if (root[i] != target[i])
-            return false;
-    return true;
+    const fs::path path(nativePath);
+    const fs::path name = path.filename();
+    struct stat st {};
+    const bool link = ::lstat(nativePath.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    // A last name that is a link or a climb moves the file elsewhere than its folder: it is
+    // resolved whole. Any other name, there or not, resolves to the resolved folder and itself.
+    if (link || name.empty() || name == "." || name == "..")
+        return InsideDiscRoot(discRootResolved, nativePath);
+    const std::optional<std::string> folder = listings.ResolvedFolder(path.parent_path().string());
+    return folder && Within(discRootResolved, fs::path(*folder) / name);
 }
 
 } // namespace content

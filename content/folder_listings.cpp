@@ -1,6 +1,8 @@
 #include "content/folder_listings.h"
 
 #include <dirent.h>
+#include <filesystem>
+#include <system_error>
 
 namespace content {
 namespace {
@@ -51,6 +53,22 @@ std::string FolderListings::FindIgnoringAsciiCase(const std::string& dir, std::s
     }
     const auto match = folder->second.find(LoweredAscii(name));
     return match == folder->second.end() ? std::string() : match->second;
+}
+
+std::optional<std::string> FolderListings::ResolvedFolder(const std::string& dir) {
+    {
+        const std::lock_guard lock(m_mutex);
+        if (const auto known = m_resolved.find(dir); known != m_resolved.end())
+            return known->second;
+    }
+    // Outside the lock: the walk asks the system, and other readers need not wait for it.
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(dir, error);
+    std::optional<std::string> answer;
+    if (!error)
+        answer = resolved.string();
+    const std::lock_guard lock(m_mutex);
+    return m_resolved.try_emplace(dir, std::move(answer)).first->second;
 }
 
 std::size_t FolderListings::FoldersRead() const {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,12 +30,18 @@ public:
     // How many folders have been read.
     std::size_t FoldersRead() const;
 
+    // The folder's path with links and climbs resolved as std::filesystem::weakly_canonical
+    // resolves it, worked out once per folder: a check that judges many files of a folder asks
+    // the system to walk its path once. Nullopt where the path cannot be resolved (a link loop).
+    std::optional<std::string> ResolvedFolder(const std::string& dir);
+
 private:
     // Each name lowered in ASCII, with the smallest entry that lowers to it.
     using Listing = std::unordered_map<std::string, std::string>;
 
     mutable std::mutex m_mutex;
     std::unordered_map<std::string, Listing> m_folders;
+    std::unordered_map<std::string, std::optional<std::string>> m_resolved;
 };
 
 } // namespace content

@@ -43,7 +43,10 @@ ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
         target.reason = std::strerror(error);
         return target;
     }
-    if (!content::InsideDiscRoot(m_discRoot, target.path)) {
+    const bool inside = m_listings != nullptr
+                            ? content::InsideDiscRoot(m_discRoot, target.path, *m_listings)
+                            : content::InsideDiscRoot(m_discRoot, target.path);
+    if (!inside) {
         target.state = ReferenceTarget::State::Outside;
         return target;
     }

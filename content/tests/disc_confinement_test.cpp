@@ -2,6 +2,7 @@
 // files inside it, judged after climbs and links are resolved.
 
 #include "content/disc_confinement.h"
+#include "content/folder_listings.h"
 
 #include "tests/support/temp_folder.h"
 
@@ -27,6 +28,8 @@ TEST(InsideDiscRoot, ResolvesClimbsAndLinksBeforeJudging) {
     fs::create_directory_symlink(t.path() / "outside", t.path() / "disc/_html/out");
     fs::create_directory_symlink("../menu", t.path() / "disc/_html/menu-link");
     fs::create_symlink("loop", t.path() / "disc/_html/loop");
+    fs::create_symlink(t.path() / "outside/secret.txt", t.path() / "disc/_html/secret.htm");
+    fs::create_symlink("page.htm", t.path() / "disc/_html/alias.htm");
     const std::string root = t.str("disc");
     // Read by the system only up to the NUL: the page, not the secret the whole path names.
     static constexpr char kCutShort[] = "/_html/page.htm\0/../../../top-secret.txt";
@@ -50,13 +53,22 @@ TEST(InsideDiscRoot, ResolvesClimbsAndLinksBeforeJudging) {
         {root + "-other/page.htm", false},
         {t.str("top-secret.txt"), false},
         {root + "/_html/loop/page.htm", false}, // a link that never resolves
+        {root + "/_html/secret.htm", false},    // a file's own link pointing out
+        {root + "/_html/alias.htm", true},      // and one that stays
+        {root + "/_html/..", true},
+        {root + "/_html/../..", false},
         {"", false},
         {"_html/page.htm", false},
         {root + std::string(kCutShort, sizeof kCutShort - 1), false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(InsideDiscRoot(root, c.path), c.inside) << c.path;
-        EXPECT_EQ(InsideDiscRoot(root + "/", c.path), c.inside) << c.path << " (root with /)";
+    // The same answers with each folder resolved once for all the files judged.
+    content::FolderListings listings;
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& c : cases) {
+            EXPECT_EQ(InsideDiscRoot(root, c.path), c.inside) << c.path;
+            EXPECT_EQ(InsideDiscRoot(root + "/", c.path), c.inside) << c.path << " (root with /)";
+            EXPECT_EQ(InsideDiscRoot(root, c.path, listings), c.inside) << c.path << " (listings)";
+        }
     }
     EXPECT_FALSE(InsideDiscRoot("", root + "/_html/page.htm"));
     EXPECT_FALSE(InsideDiscRoot("disc", root + "/_html/page.htm"));
