@@ -21,6 +21,7 @@
 //   xvfb-run -a -s "-screen 0 1280x800x24 -noreset" build/bench/bench_era_layer
 
 #include "bench/bare_web_profile.h"
+#include "bench/engine_environment.h"
 #include "bench/load_waiter.h"
 #include "bench/process_cpu.h"
 #include "bench/sample_disc_copy.h"
@@ -271,13 +272,7 @@ void Report(const char* what, int set) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareEngineBenchmark();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
 

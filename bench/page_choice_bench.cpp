@@ -20,6 +20,7 @@
 // so that a busy moment of the machine does not fall on one side only.
 
 #include "bench/bare_web_profile.h"
+#include "bench/engine_environment.h"
 #include "bench/entry_pairs.h"
 #include "bench/load_waiter.h"
 #include "bench/ratio_reporter.h"
@@ -184,13 +185,7 @@ bool FindPairs() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareEngineBenchmark();
     QApplication application(argc, argv);
     design_fonts::RegisterSubstitutions();
     benchmark::Initialize(&argc, argv);

@@ -135,7 +135,7 @@ std::set<FileId> CrawlDiscPages(const content::DiscDirs& dirs, const content::St
     const std::string discRoot = content::DiscRootOf(dirs.htmlDir);
     content::FolderListings ownListings;
     content::FolderListings* listings = options.listings ? options.listings : &ownListings;
-    TargetFinder targets(discRoot, listings);
+    TargetFinder targets(discRoot, *listings);
     std::set<FileId> listed;
     std::set<FileId> seen;
     std::vector<PageToRead> wave;
@@ -145,7 +145,7 @@ std::set<FileId> CrawlDiscPages(const content::DiscDirs& dirs, const content::St
         if (!seeded.insert(path).second)
             return;
         const std::optional<FileId> id = RegularFileId(path);
-        if (!id || !content::InsideDiscRoot(discRoot, path))
+        if (!id || !content::InsideDiscRoot(discRoot, path, *listings))
             return; // missing, or a file the view never shows
         if (isListed)
             listed.insert(*id);

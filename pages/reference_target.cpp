@@ -33,7 +33,7 @@ ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
         target.path = nativePath.substr(0, nativePath.find('\0'));
         return target; // "%00": no file has that name
     }
-    target.path = content::FindPageFile(m_discRoot, nativePath, m_listings);
+    target.path = content::FindPageFile(m_discRoot, nativePath, &m_listings);
     struct stat st {};
     const bool exists = ::stat(target.path.c_str(), &st) == 0;
     const int error = errno;
@@ -43,10 +43,7 @@ ReferenceTarget TargetFinder::Look(const std::string& nativePath) const {
         target.reason = std::strerror(error);
         return target;
     }
-    const bool inside = m_listings != nullptr
-                            ? content::InsideDiscRoot(m_discRoot, target.path, *m_listings)
-                            : content::InsideDiscRoot(m_discRoot, target.path);
-    if (!inside) {
+    if (!content::InsideDiscRoot(m_discRoot, target.path, m_listings)) {
         target.state = ReferenceTarget::State::Outside;
         return target;
     }

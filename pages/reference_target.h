@@ -37,11 +37,11 @@ struct ReferenceTarget {
 bool IsHtmlName(std::string_view path);
 
 // Finds the files references reach, each path looked up once however many pages name it, and
-// each folder listed once for all lookups that fall back to other letter cases; safe to use from
-// several threads.
+// each folder listed and resolved once for all the lookups of a run (the listings); safe to use
+// from several threads.
 class TargetFinder final {
 public:
-    TargetFinder(std::string discRoot, content::FolderListings* listings)
+    TargetFinder(std::string discRoot, content::FolderListings& listings)
         : m_discRoot(std::move(discRoot)), m_listings(listings) {}
 
     // urlPath is a joined reference's path, still percent-encoded. The answer stays valid as
@@ -54,7 +54,7 @@ private:
     ReferenceTarget Look(const std::string& nativePath) const;
 
     std::string m_discRoot;
-    content::FolderListings* m_listings;
+    content::FolderListings& m_listings;
     std::mutex m_mutex;
     std::unordered_map<std::string, ReferenceTarget> m_found; // its entries never move
 };

@@ -23,18 +23,14 @@ std::string Field(std::string_view written) {
     return quoted + '"';
 }
 
-std::string Number(int number) {
-    return number > 0 ? std::to_string(number) : std::string();
-}
-
 } // namespace
 
 std::string CsvReport(const DiscReport& report) {
     std::string out = "severity,code,file,line,column,reference,message\r\n";
     for (const Finding& f : report.problems)
         out += std::string(SeverityName(f.severity)) + ',' + Field(f.code) + ',' + Field(f.file) +
-               ',' + Number(f.line) + ',' + Number(f.line > 0 ? f.column : 0) + ',' +
-               Field(f.reference.value_or("")) + ',' + Field(f.message) + "\r\n";
+               ',' + LineText(f) + ',' + ColumnText(f) + ',' + Field(f.reference.value_or("")) +
+               ',' + Field(f.message) + "\r\n";
     return out;
 }
 

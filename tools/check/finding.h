@@ -38,6 +38,15 @@ struct Finding {
 
 using Findings = std::vector<Finding>;
 
+// A finding's line and column as every report writes them: empty when 0, and no column without
+// a line.
+inline std::string LineText(const Finding& finding) {
+    return finding.line > 0 ? std::to_string(finding.line) : std::string();
+}
+inline std::string ColumnText(const Finding& finding) {
+    return finding.line > 0 && finding.column > 0 ? std::to_string(finding.column) : std::string();
+}
+
 // Line numbers of the checker are ints; files of more than two billion lines do not fit a disc.
 inline int LineNo(std::size_t zeroBased) {
     return static_cast<int>(zeroBased + 1);

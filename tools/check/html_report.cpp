@@ -164,14 +164,11 @@ void AppendFindings(const DiscReport& report, std::string& out) {
         AppendGroupHeading(report, all[i].file, end - i, out);
         for (; i < end; ++i) {
             const Finding& f = all[i];
-            const auto number = [](int n) {
-                return n > 0 ? std::to_string(n) : std::string();
-            };
             out += "<tr class=\"" + std::string(SeverityName(f.severity)) +
-                   "\"><td class=\"number\">" + number(f.line) + "</td><td class=\"number\">" +
-                   number(f.line > 0 ? f.column : 0) + "</td><td class=\"severity\">" +
-                   SeverityText(f.severity) + "</td><td>" + Escaped(f.message) + "</td><td><code>" +
-                   Escaped(f.code) + "</code></td></tr>\n";
+                   "\"><td class=\"number\">" + LineText(f) + "</td><td class=\"number\">" +
+                   ColumnText(f) + "</td><td class=\"severity\">" + SeverityText(f.severity) +
+                   "</td><td>" + Escaped(f.message) + "</td><td><code>" + Escaped(f.code) +
+                   "</code></td></tr>\n";
         }
         out += "</tbody>\n</table>\n";
     }

@@ -2,9 +2,8 @@
 
 #include "content/disc_layout.h"
 #include "content/disc_path.h"
-#include "content/file_read.h"
 #include "content/folder_listings.h"
-#include "content/line_rule.h"
+#include "content/string_list.h"
 #include "pages/reference_target.h"
 #include "tools/check/menu_dir.h"
 #include "tools/check/silencing.h"
@@ -118,14 +117,14 @@ std::set<std::string> ListsAndPages(const ExtractionPlan& plan, const std::strin
 std::set<std::string> ButtonFiles(const std::string& root, const std::string& programDir,
                                   const std::string& htmlDir) {
     std::set<std::string> paths;
-    std::string list;
+    content::StringList list;
     try {
-        list = content::ReadWholeFile(programDir + content::kButtonFile);
+        content::LoadListFile(programDir + content::kButtonFile, list); // as the browser reads it
     } catch (const std::exception&) {
         return paths; // the check tells it
     }
     content::FolderListings listings;
-    for (const std::string_view line : content::SplitLines(list)) {
+    for (const std::string_view line : list) {
         if (line.empty())
             continue;
         const std::string path = content::ResolveDiscPath(htmlDir, line, &listings);

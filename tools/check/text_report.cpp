@@ -81,11 +81,9 @@ std::string LoadText(const DiscReport& report) {
 
 std::string FindingLine(const Finding& finding) {
     std::string line = finding.file.empty() ? "disc" : finding.file;
-    for (const int number : {finding.line, finding.line > 0 ? finding.column : 0}) {
-        if (number > 0) {
-            line += ':';
-            line += std::to_string(number);
-        }
+    for (const std::string& number : {LineText(finding), ColumnText(finding)}) {
+        if (!number.empty())
+            line += ':' + number;
     }
     line += ": ";
     line += SeverityName(finding.severity);
